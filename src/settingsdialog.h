@@ -1,0 +1,5 @@
+// PLACEHOLDER
+#ifndef SETTINGSDIALOG_H
+#define SETTINGSDIALOG_H
+#include "settings.h"
+#endif
