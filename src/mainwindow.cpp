@@ -1,0 +1,421 @@
+#include "mainwindow.h"
+
+#include "metricreaders.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QSettings>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+const char kRelativeIconPath[] = "../share/icons/hicolor/48x48/apps/ostrelo.png";
+const char kOrganisation[] = "ostrelo";
+const char kApplication[] = "settings";
+const int kRefreshIntervalMs = 1000;
+
+// The tray shows the installed icon or nothing: an empty icon tells that the file went away.
+QIcon trayImage()
+{
+    const QString path = MainWindow::iconFilePath();
+    return QFile::exists(path) ? QIcon(path) : QIcon();
+}
+} // namespace
+
+const MainWindow::MetricItem MainWindow::metricItems[8] = {
+    { &Settings::cpuUsageEnabled, QStringLiteral("cpuUsageEnabled"), true,
+        QStringLiteral("cpuUsageCheckBox"), QStringLiteral("CPU使用率"), QString(),
+        QStringLiteral("CPU使用率: %1%"), QStringLiteral("CPU: %1%"), &MainWindow::cpuUsage,
+        nullptr, &MainWindow::cpuUsageCheckBox, &MainWindow::cpuUsageLabel,
+        &MainWindow::floatingCpuLabel },
+    { &Settings::memoryEnabled, QStringLiteral("memoryEnabled"), true,
+        QStringLiteral("memoryCheckBox"), QStringLiteral("内存使用率"), QString(),
+        QStringLiteral("内存使用率: %1%"), QStringLiteral("内存: %1%"), &MainWindow::memoryUsage,
+        nullptr, &MainWindow::memoryCheckBox, &MainWindow::memoryLabel,
+        &MainWindow::floatingMemoryLabel },
+    { &Settings::swapEnabled, QStringLiteral("swapEnabled"), true, QStringLiteral("swapCheckBox"),
+        QStringLiteral("Swap使用率"), QString(), QStringLiteral("Swap使用率: %1%"),
+        QStringLiteral("Swap: %1%"), &MainWindow::swapUsage, nullptr, &MainWindow::swapCheckBox,
+        &MainWindow::swapLabel, &MainWindow::floatingSwapLabel },
+    { &Settings::cpuFreqEnabled, QStringLiteral("cpuFreqEnabled"), false,
+        QStringLiteral("cpuFreqCheckBox"), QStringLiteral("CPU频率"),
+        QStringLiteral("cpuFreqLabel"), QStringLiteral("CPU频率: %1 MHz"),
+        QStringLiteral("CPU Freq: %1 MHz"), nullptr, &MainWindow::cpuFreq,
+        &MainWindow::cpuFreqCheckBox, &MainWindow::cpuFreqLabel,
+        &MainWindow::floatingCpuFreqLabel },
+    { &Settings::cpuMaxTempEnabled, QStringLiteral("cpuMaxTempEnabled"), false,
+        QStringLiteral("cpuMaxTempCheckBox"), QStringLiteral("CPU最高温度"),
+        QStringLiteral("cpuMaxTempLabel"), QStringLiteral("CPU最高温度: %1°C"),
+        QStringLiteral("CPU Max Temp: %1°C"), nullptr, &MainWindow::cpuMaxTemp,
+        &MainWindow::cpuMaxTempCheckBox, &MainWindow::cpuMaxTempLabel,
+        &MainWindow::floatingCpuMaxTempLabel },
+    { &Settings::avgTempEnabled, QStringLiteral("avgTempEnabled"), false,
+        QStringLiteral("avgTempCheckBox"), QStringLiteral("平均温度"),
+        QStringLiteral("avgTempLabel"), QStringLiteral("平均温度: %1°C"),
+        QStringLiteral("Avg Temp: %1°C"), nullptr, &MainWindow::avgTemp,
+        &MainWindow::avgTempCheckBox, &MainWindow::avgTempLabel,
+        &MainWindow::floatingAvgTempLabel },
+    { &Settings::hddTempEnabled, QStringLiteral("hddTempEnabled"), false,
+        QStringLiteral("hddTempCheckBox"), QStringLiteral("硬盘温度"),
+        QStringLiteral("hddTempLabel"), QStringLiteral("硬盘温度: %1°C"),
+        QStringLiteral("HDD Temp: %1°C"), nullptr, &MainWindow::hddTemp,
+        &MainWindow::hddTempCheckBox, &MainWindow::hddTempLabel,
+        &MainWindow::floatingHddTempLabel },
+    { &Settings::otherTempEnabled, QStringLiteral("otherTempEnabled"), false,
+        QStringLiteral("otherTempCheckBox"), QStringLiteral("其他硬件温度"),
+        QStringLiteral("otherTempLabel"), QStringLiteral("其他硬件温度: %1°C"),
+        QStringLiteral("Other Temp: %1°C"), nullptr, &MainWindow::otherTemp,
+        &MainWindow::otherTempCheckBox, &MainWindow::otherTempLabel,
+        &MainWindow::floatingOtherTempLabel },
+};
+
+QString MainWindow::iconFilePath()
+{
+    // The ".." stays in the path: it must also work when bin/ is a symbolic link.
+    return QDir(QCoreApplication::applicationDirPath())
+        .absoluteFilePath(QLatin1String(kRelativeIconPath));
+}
+
+MainWindow::MainWindow(QWidget *parent, const QString &systemRoot)
+    : QMainWindow(parent)
+    , systemRoot(systemRoot)
+{
+    const QSettings store { QLatin1String(kOrganisation), QLatin1String(kApplication) };
+    // toBool() takes whatever an edited store holds ("1", "yes", 0) without complaint.
+    for (const MetricItem &item : metricItems)
+        settings.*item.flag = store.value(item.key, item.enabledByDefault).toBool();
+
+    setupUserInterface();
+    startRefreshTimer();
+}
+
+MainWindow::~MainWindow()
+{
+    if (trayIcon) {
+        trayIcon->setVisible(false);
+        trayIcon = nullptr;
+    }
+    // The overlay has no parent, so nothing else would ever free it.
+    delete floatingWindow;
+    floatingWindow = nullptr;
+
+    // Every key is written, changed or not, so the store always holds the whole selection.
+    QSettings store { QLatin1String(kOrganisation), QLatin1String(kApplication) };
+    for (const MetricItem &item : metricItems)
+        store.setValue(item.key, settings.*item.flag);
+}
+
+void MainWindow::setupUserInterface()
+{
+    setWindowTitle(QStringLiteral("Ostrelo"));
+    resize(400, 300);
+
+    auto *central = new QWidget(this);
+    setCentralWidget(central);
+    auto *mainLayout = new QVBoxLayout(central);
+
+    monitorItemsGroup = new QGroupBox(QStringLiteral("监控项设置"), this);
+    auto *itemsLayout = new QVBoxLayout(monitorItemsGroup);
+    for (const MetricItem &item : metricItems) {
+        auto *checkBox = new QCheckBox(item.checkBoxText, this);
+        checkBox->setObjectName(item.checkBoxName);
+        this->*item.checkBox = checkBox;
+        // Checked before connecting, so building the window runs no handler.
+        checkBox->setChecked(settings.*item.flag);
+        connect(checkBox, &QCheckBox::toggled, this,
+            [this, &item](bool checked) { setItemEnabled(item, checked); });
+        itemsLayout->addWidget(checkBox);
+    }
+    mainLayout->addWidget(monitorItemsGroup);
+    mainLayout->addStretch();
+
+    createFloatingWindow();
+    createTrayIcon();
+
+    auto *valuesGroup = new QGroupBox(QStringLiteral("监控数据信息"), this);
+    auto *valuesLayout = new QVBoxLayout(valuesGroup);
+    for (const MetricItem &item : metricItems) {
+        auto *label = new QLabel(item.labelFormat.arg(QLatin1String("--")), this);
+        this->*item.label = label;
+        if (!item.labelName.isEmpty())
+            label->setObjectName(item.labelName);
+        label->setStyleSheet(QStringLiteral("font-size: 16px; padding: 5px;"));
+        label->setVisible(settings.*item.flag);
+        label->setAlignment(Qt::AlignLeft);
+        valuesLayout->addWidget(label);
+    }
+    mainLayout->addWidget(valuesGroup);
+}
+
+void MainWindow::setItemEnabled(const MetricItem &item, bool enabled)
+{
+    settings.*item.flag = enabled;
+    (this->*item.label)->setVisible(enabled);
+    if (QLabel *floatingLabel = this->*item.floatingLabel)
+        floatingLabel->setVisible(enabled);
+    // Show the change now rather than at the next tick.
+    updateSystemInfo();
+}
+
+QString MainWindow::figureText(const MetricItem &item, int decimals) const
+{
+    if (item.percent)
+        return QString::number(this->*item.percent, 'f', decimals);
+    return QString::number(this->*item.whole);
+}
+
+void MainWindow::startRefreshTimer()
+{
+    auto *timer = new QTimer(this);
+    connect(timer, &QTimer::timeout, this, &MainWindow::updateSystemInfo);
+    timer->start(kRefreshIntervalMs);
+    updateSystemInfo();
+}
+
+void MainWindow::updateSystemInfo()
+{
+    cpuUsage = readCpuUsage();
+    memoryUsage = readMemoryUsage();
+    swapUsage = readSwapUsage();
+    cpuFreq = MetricReaders::readCpuFrequency(systemRoot);
+    cpuMaxTemp = readCpuMaxTemperature();
+    avgTemp = readAverageTemperature();
+    hddTemp = readDiskTemperature();
+    otherTemp = readOtherTemperature();
+
+    // Hidden labels are written too, so a label that is switched on never shows a stale figure.
+    for (const MetricItem &item : metricItems)
+        (this->*item.label)->setText(item.labelFormat.arg(figureText(item, 1)));
+
+    if (floatingWindow && floatingWindow->isVisible())
+        updateFloatingWindow();
+    updateTrayStatus();
+}
+
+double MainWindow::readCpuUsage()
+{
+    return MetricReaders::readCpuUsage(systemRoot);
+}
+
+double MainWindow::readMemoryUsage()
+{
+    return MetricReaders::readMemoryUsage(systemRoot);
+}
+
+double MainWindow::readSwapUsage()
+{
+    return MetricReaders::readSwapUsage(systemRoot);
+}
+
+int MainWindow::readCpuMaxTemperature()
+{
+    return MetricReaders::readCpuMaxTemperature(systemRoot);
+}
+
+int MainWindow::readAverageTemperature()
+{
+    return MetricReaders::readAverageTemperature(systemRoot);
+}
+
+int MainWindow::readDiskTemperature()
+{
+    return MetricReaders::readDiskTemperature(systemRoot);
+}
+
+int MainWindow::readOtherTemperature()
+{
+    return MetricReaders::readOtherTemperature(systemRoot);
+}
+
+void MainWindow::createTrayIcon()
+{
+    if (!QSystemTrayIcon::isSystemTrayAvailable())
+        return;
+
+    trayIcon = new QSystemTrayIcon(this);
+    trayIcon->setIcon(trayImage());
+
+    auto *menu = new QMenu(this);
+    auto *showAction = new QAction(QStringLiteral("显示主窗口"), this);
+    auto *quitAction = new QAction(QStringLiteral("退出"), this);
+    connect(showAction, &QAction::triggered, this, &QWidget::showNormal);
+    connect(quitAction, &QAction::triggered, this, &MainWindow::quitApplication);
+    menu->addAction(showAction);
+    menu->addSeparator();
+    menu->addAction(quitAction);
+    trayIcon->setContextMenu(menu);
+
+    connect(trayIcon, &QSystemTrayIcon::activated, this, &MainWindow::iconActivated);
+    trayIcon->show();
+}
+
+void MainWindow::updateTrayStatus()
+{
+    if (!trayIcon)
+        return;
+
+    QString toolTip = QStringLiteral("系统资源监控\n");
+    for (const MetricItem &item : metricItems) {
+        if (settings.*item.flag)
+            toolTip += item.shortFormat.arg(figureText(item, 1)) + QLatin1Char('\n');
+    }
+    toolTip.chop(1);
+    trayIcon->setToolTip(toolTip);
+    // Looked up on every pass, so an icon file that is removed or restored shows at once.
+    trayIcon->setIcon(trayImage());
+}
+
+void MainWindow::quitApplication()
+{
+    if (trayIcon)
+        trayIcon->hide();
+    if (floatingWindow)
+        floatingWindow->hide();
+    QCoreApplication::quit();
+}
+
+void MainWindow::iconActivated(QSystemTrayIcon::ActivationReason reason)
+{
+    if (reason != QSystemTrayIcon::Trigger)
+        return;
+    if (isVisible()) {
+        hide();
+    } else {
+        showNormal();
+        activateWindow();
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    // With a tray icon to come back through, closing only puts the window away.
+    if (trayIcon && trayIcon->isVisible()) {
+        hide();
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
+}
+
+void MainWindow::createFloatingWindow()
+{
+    floatingWindow = new QWidget(nullptr, Qt::ToolTip | Qt::WindowStaysOnTopHint);
+    floatingWindow->setWindowTitle(QStringLiteral("系统监控"));
+    floatingWindow->setFixedSize(250, 180);
+    floatingWindow->setStyleSheet(
+        QStringLiteral("background-color: rgba(0, 0, 0, 160); color: white; border-radius: 8px;"));
+    floatingWindow->setWindowFlags(
+        Qt::ToolTip | Qt::WindowStaysOnTopHint | Qt::FramelessWindowHint);
+
+    auto *layout = new QVBoxLayout(floatingWindow);
+    layout->setContentsMargins(10, 10, 10, 10);
+
+    auto *heading = new QLabel(QStringLiteral("系统资源监控"), floatingWindow);
+    heading->setAlignment(Qt::AlignCenter);
+    heading->setStyleSheet(QStringLiteral("font-weight: bold; font-size: 12px; color: white;"));
+    layout->addWidget(heading);
+
+    for (const MetricItem &item : metricItems) {
+        auto *label = new QLabel(item.shortFormat.arg(QLatin1String("--")), floatingWindow);
+        this->*item.floatingLabel = label;
+        label->setStyleSheet(QStringLiteral("color: white; font-size: 10px;"));
+        label->setVisible(settings.*item.flag);
+        layout->addWidget(label);
+    }
+
+    // Width and height rather than right and bottom: the corner sits 20 pixels inside a primary
+    // screen at the origin.
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    floatingWindow->move(screen.width() - 270, screen.height() - 200);
+    floatingWindow->hide();
+    floatingWindow->installEventFilter(this);
+
+    auto *timer = new QTimer(this);
+    connect(timer, &QTimer::timeout, this, &MainWindow::updateFloatingWindow);
+    timer->start(kRefreshIntervalMs);
+}
+
+void MainWindow::updateFloatingWindow()
+{
+    if (!floatingWindow || !floatingWindow->isVisible())
+        return;
+
+    for (const MetricItem &item : metricItems) {
+        QLabel *label = this->*item.floatingLabel;
+        label->setText(item.shortFormat.arg(figureText(item, 1)));
+        label->setVisible(settings.*item.flag);
+    }
+
+    // Every figure, enabled or not, with two decimals; memory and swap come last.
+    floatingWindow->setToolTip(QStringLiteral("CPU: %1%\nCPU Freq: %2 MHz\nCPU Max Temp: %3°C\n"
+                                              "Avg Temp: %4°C\nHDD Temp: %5°C\nOther Temp: %6°C\n"
+                                              "内存: %7%\nSwap: %8%")
+                                   .arg(QString::number(cpuUsage, 'f', 2))
+                                   .arg(cpuFreq)
+                                   .arg(cpuMaxTemp)
+                                   .arg(avgTemp)
+                                   .arg(hddTemp)
+                                   .arg(otherTemp)
+                                   .arg(QString::number(memoryUsage, 'f', 2))
+                                   .arg(QString::number(swapUsage, 'f', 2)));
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // There is only one overlay, so its drag state lives once for the whole program.
+    static QPoint floatingDragPosition;
+    static bool floatingDragging = false;
+
+    if (!floatingWindow || watched != floatingWindow)
+        return QMainWindow::eventFilter(watched, event);
+
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() != Qt::LeftButton)
+            break;
+        floatingDragPosition = mouse->globalPos() - floatingWindow->frameGeometry().topLeft();
+        floatingDragging = true;
+        return true;
+    }
+    case QEvent::MouseMove: {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (!floatingDragging || !(mouse->buttons() & Qt::LeftButton))
+            break;
+        floatingWindow->move(mouse->globalPos() - floatingDragPosition);
+        return true;
+    }
+    case QEvent::MouseButtonRelease:
+        floatingDragging = false;
+        return true;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    dragPosition = event->globalPos() - frameGeometry().topLeft();
+    event->accept();
+}
+
+void MainWindow::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!(event->buttons() & Qt::LeftButton))
+        return;
+    move(event->globalPos() - dragPosition);
+    event->accept();
+}
