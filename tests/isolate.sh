@@ -8,8 +8,9 @@ mode=$1
 shift
 
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/ostrelo-test.XXXXXX")
-mkdir -p "$scratch/config" "$scratch/tmp"
-export XDG_CONFIG_HOME="$scratch/config" TMPDIR="$scratch/tmp" HOME="$scratch"
+mkdir -p "$scratch/config" "$scratch/tmp" "$scratch/runtime"
+chmod 700 "$scratch/runtime"
+export XDG_CONFIG_HOME="$scratch/config" TMPDIR="$scratch/tmp" XDG_RUNTIME_DIR="$scratch/runtime" HOME="$scratch"
 unset XDG_CURRENT_DESKTOP DBUS_SESSION_BUS_ADDRESS QT_QPA_PLATFORMTHEME
 pids=""
 
