@@ -1,4 +1,36 @@
-// PLACEHOLDER
 #ifndef COLLAPSIBLEPANEL_H
 #define COLLAPSIBLEPANEL_H
-#endif
+
+#include <QWidget>
+
+class QFrame;
+class QPushButton;
+
+// A titled container: clicking the title hides or shows the one content widget below it.
+class CollapsiblePanel : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit CollapsiblePanel(
+        const QString &title, QWidget *initialContent = nullptr, QWidget *parent = nullptr);
+
+    // The previous content widget is hidden but kept, as a child inside the panel: its owner may
+    // take it back, or leave it to be freed with the panel.
+    void setContentWidget(QWidget *widget);
+    QWidget *contentWidget() const;
+
+    void setCollapsed(bool value);
+    bool isCollapsed() const;
+
+private slots:
+    void onToggleClicked();
+
+private:
+    QPushButton *toggleButton = nullptr;
+    QFrame *contentFrame = nullptr;
+    QWidget *content = nullptr;
+    bool collapsed = false;
+};
+
+#endif // COLLAPSIBLEPANEL_H
