@@ -1,0 +1,252 @@
+#include "mainwindow.h"
+
+#include <QtTest>
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QScreen>
+#include <QSettings>
+
+namespace {
+const QStringList kCheckBoxes
+    = { "cpuUsageCheckBox", "memoryCheckBox", "swapCheckBox", "cpuFreqCheckBox",
+          "cpuMaxTempCheckBox", "avgTempCheckBox", "hddTempCheckBox", "otherTempCheckBox" };
+const QStringList kKeys = { "cpuUsageEnabled", "memoryEnabled", "swapEnabled", "cpuFreqEnabled",
+    "cpuMaxTempEnabled", "avgTempEnabled", "hddTempEnabled", "otherTempEnabled" };
+
+QList<QLabel *> valueLabels(const MainWindow &window)
+{
+    for (const QGroupBox *group : window.findChildren<QGroupBox *>()) {
+        if (group->title() == QStringLiteral("监控数据信息"))
+            return group->findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly);
+    }
+    return {};
+}
+
+QWidget *overlay()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (widget->windowTitle() == QStringLiteral("系统监控"))
+            return widget;
+    }
+    return nullptr;
+}
+
+// Sends a mouse event as the window system would deliver it; true when it was consumed before
+// reaching the widget's own handler (which ignores presses it does not want).
+bool sendMouse(QWidget *target, QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons buttons,
+    const QPoint &global)
+{
+    QMouseEvent event(type, target->mapFromGlobal(global), global, button, buttons, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &event);
+    return event.isAccepted();
+}
+
+QString storeText()
+{
+    QFile file(qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/ostrelo/settings.conf"));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+} // namespace
+
+class tst_MainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void loadsSelection_data();
+    void loadsSelection();
+    void toggleShowsHidesAndSavesOnce_data();
+    void toggleShowsHidesAndSavesOnce();
+    void overlayPlacementAndPlaceholders();
+    void overlayLinesAndToolTip();
+    void overlayDrag();
+    void mainWindowFollowsLeftDrag();
+    void closeWithoutTrayEndsProgram();
+
+private:
+    QTemporaryDir emptyRoot; // no kernel files: every reader falls back
+};
+
+void tst_MainWindow::init()
+{
+    QSettings store(QStringLiteral("ostrelo"), QStringLiteral("settings"));
+    store.clear();
+    store.sync();
+}
+
+void tst_MainWindow::loadsSelection_data()
+{
+    QTest::addColumn<QVariantMap>("stored");
+    QTest::addColumn<QString>("shown"); // one digit per item, in display order
+
+    QTest::newRow("no store") << QVariantMap() << "11100000";
+    QTest::newRow("mixed values") << QVariantMap { { "cpuUsageEnabled", false },
+        { "swapEnabled", QStringLiteral("false") }, { "cpuFreqEnabled", true },
+        { "avgTempEnabled", QStringLiteral("0") }, { "hddTempEnabled", QStringLiteral("yes") },
+        { "otherTempEnabled", 2 } }
+                                  << "01010011";
+}
+
+void tst_MainWindow::loadsSelection()
+{
+    QFETCH(QVariantMap, stored);
+    QFETCH(QString, shown);
+    {
+        QSettings store(QStringLiteral("ostrelo"), QStringLiteral("settings"));
+        for (auto it = stored.cbegin(); it != stored.cend(); ++it)
+            store.setValue(it.key(), it.value());
+    }
+
+    MainWindow window(nullptr, emptyRoot.path());
+    QCOMPARE(window.windowTitle(), QStringLiteral("Ostrelo"));
+    QCOMPARE(window.size(), QSize(400, 300));
+    const QList<QLabel *> labels = valueLabels(window);
+    QCOMPARE(labels.size(), 8);
+    for (int i = 0; i < 8; ++i) {
+        const bool enabled = shown.at(i) == QLatin1Char('1');
+        QCOMPARE(window.findChild<QCheckBox *>(kCheckBoxes.at(i))->isChecked(), enabled);
+        QCOMPARE(!labels.at(i)->isHidden(), enabled);
+        QVERIFY2(!labels.at(i)->text().contains(QStringLiteral("--")), "first pass ran");
+    }
+}
+
+void tst_MainWindow::toggleShowsHidesAndSavesOnce_data()
+{
+    QTest::addColumn<int>("item");
+    for (int i = 0; i < 8; ++i)
+        QTest::newRow(qPrintable(kKeys.at(i))) << i;
+}
+
+void tst_MainWindow::toggleShowsHidesAndSavesOnce()
+{
+    QFETCH(int, item);
+    const QString before = storeText();
+    bool expected = false;
+    {
+        MainWindow window(nullptr, emptyRoot.path());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto *checkBox = window.findChild<QCheckBox *>(kCheckBoxes.at(item));
+        QLabel *label = valueLabels(window).at(item);
+        const bool initially = checkBox->isChecked();
+        // On the box itself: the check box is wider than what it reacts to.
+        const QPoint box(8, checkBox->height() / 2);
+
+        QTest::mouseClick(checkBox, Qt::LeftButton, Qt::NoModifier, box);
+        QCOMPARE(checkBox->isChecked(), !initially);
+        QCOMPARE(label->isVisible(), !initially);
+        QTest::mouseClick(checkBox, Qt::LeftButton, Qt::NoModifier, box);
+        QCOMPARE(label->isVisible(), initially);
+        QTest::mouseClick(checkBox, Qt::LeftButton, Qt::NoModifier, box);
+        expected = !initially;
+
+        QCOMPARE(storeText(), before); // nothing is written while the window lives
+    }
+    const QSettings stored(QStringLiteral("ostrelo"), QStringLiteral("settings"));
+    QCOMPARE(stored.allKeys().size(), 8);
+    for (int i = 0; i < 8; ++i)
+        QCOMPARE(stored.value(kKeys.at(i)).toBool(), i == item ? expected : i < 3);
+}
+
+void tst_MainWindow::overlayPlacementAndPlaceholders()
+{
+    MainWindow window(nullptr, emptyRoot.path());
+    QWidget *floating = overlay();
+    QVERIFY(floating);
+    QVERIFY(floating->isHidden());
+    QCOMPARE(QGuiApplication::primaryScreen()->geometry(), QRect(0, 0, 800, 600));
+    QCOMPARE(floating->geometry(), QRect(530, 400, 250, 180));
+    QVERIFY(floating->windowFlags().testFlag(Qt::FramelessWindowHint));
+    QVERIFY(floating->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QCOMPARE(floating->toolTip(), QString());
+    QStringList texts;
+    for (const QLabel *label : floating->findChildren<QLabel *>())
+        texts << label->text();
+    QCOMPARE(texts,
+        QStringList({ "系统资源监控", "CPU: --%", "内存: --%", "Swap: --%", "CPU Freq: -- MHz",
+            "CPU Max Temp: --°C", "Avg Temp: --°C", "HDD Temp: --°C", "Other Temp: --°C" }));
+}
+
+void tst_MainWindow::overlayLinesAndToolTip()
+{
+    MainWindow window(nullptr, emptyRoot.path());
+    QWidget *floating = overlay();
+    floating->show();
+    QVERIFY(QTest::qWaitForWindowExposed(floating));
+    window.findChild<QCheckBox *>(QStringLiteral("memoryCheckBox"))->click();
+
+    const QList<QLabel *> lines = floating->findChildren<QLabel *>();
+    QCOMPARE(lines.at(1)->text(), QStringLiteral("CPU: 0.0%"));
+    QVERIFY(lines.at(1)->isVisible());
+    QCOMPARE(lines.at(2)->text(), QStringLiteral("内存: 0.0%"));
+    QVERIFY(!lines.at(2)->isVisible());
+    QCOMPARE(lines.at(6)->text(), QStringLiteral("Avg Temp: -2°C"));
+    QCOMPARE(floating->toolTip(),
+        QStringLiteral("CPU: 0.00%\nCPU Freq: 0 MHz\nCPU Max Temp: 5°C\nAvg Temp: -2°C\n"
+                       "HDD Temp: -3°C\nOther Temp: 2°C\n内存: 0.00%\nSwap: 0.00%"));
+}
+
+void tst_MainWindow::overlayDrag()
+{
+    MainWindow window(nullptr, emptyRoot.path());
+    QWidget *floating = overlay();
+    floating->show();
+    QVERIFY(QTest::qWaitForWindowExposed(floating));
+    const QPoint start = floating->pos();
+    const QPoint grip = start + QPoint(40, 30);
+
+    // A move with the button held but no press on the overlay first does not move it.
+    sendMouse(floating, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, grip + QPoint(9, 9));
+    QCOMPARE(floating->pos(), start);
+
+    // A right press is left to the overlay itself and starts no drag.
+    QVERIFY(!sendMouse(floating, QEvent::MouseButtonPress, Qt::RightButton, Qt::RightButton, grip));
+    sendMouse(floating, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, grip + QPoint(9, 9));
+    QCOMPARE(floating->pos(), start);
+
+    QVERIFY(sendMouse(floating, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, grip));
+    QVERIFY(sendMouse(
+        floating, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, grip + QPoint(-100, -50)));
+    QCOMPARE(floating->pos(), start + QPoint(-100, -50));
+
+    // Any release, the right button's too, ends the drag.
+    QVERIFY(sendMouse(floating, QEvent::MouseButtonRelease, Qt::RightButton, Qt::LeftButton, grip));
+    sendMouse(floating, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, grip);
+    QCOMPARE(floating->pos(), start + QPoint(-100, -50));
+}
+
+void tst_MainWindow::mainWindowFollowsLeftDrag()
+{
+    MainWindow window(nullptr, emptyRoot.path());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QPoint start = window.pos();
+    const QPoint grip = window.frameGeometry().topLeft() + QPoint(5, 5);
+
+    sendMouse(&window, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, grip);
+    sendMouse(&window, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, grip + QPoint(30, 50));
+    QCOMPARE(window.pos(), start + QPoint(30, 50));
+    sendMouse(&window, QEvent::MouseMove, Qt::NoButton, Qt::RightButton, grip + QPoint(90, 90));
+    QCOMPARE(window.pos(), start + QPoint(30, 50));
+}
+
+void tst_MainWindow::closeWithoutTrayEndsProgram()
+{
+    QVERIFY(!QSystemTrayIcon::isSystemTrayAvailable());
+    MainWindow window(nullptr, emptyRoot.path());
+    QVERIFY(!window.findChild<QSystemTrayIcon *>());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    // Closing the last window ends the event loop; the guard timer fails the test otherwise.
+    QTimer::singleShot(0, &window, &QWidget::close);
+    QTimer::singleShot(10000, qApp, [] { QCoreApplication::exit(1); });
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(window.isHidden());
+}
+
+QTEST_MAIN(tst_MainWindow)
+#include "tst_mainwindow.moc"
