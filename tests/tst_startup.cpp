@@ -74,7 +74,9 @@ QStringList tst_Startup::visibleWindows(const QString &title)
 {
     QProcess search;
     search.start(QStringLiteral("xdotool"),
-        { QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+        // Top-level windows only: the tray icon is a window of the same name inside the tray.
+        { QStringLiteral("search"), QStringLiteral("--maxdepth"), QStringLiteral("1"),
+            QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
             QLatin1Char('^') + title + QLatin1Char('$') });
     search.waitForFinished();
     return QString::fromUtf8(search.readAllStandardOutput())
