@@ -59,6 +59,11 @@ bool takeInstanceLock(QSharedMemory &lock)
 
 int main(int argc, char *argv[])
 {
+    // Nothing here draws with OpenGL, yet on X11 Qt would load its GL integration, and with Mesa
+    // that maps tens of megabytes. A user who wants it can still ask for it in the environment.
+    if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION"))
+        qputenv("QT_XCB_GL_INTEGRATION", "none");
+
     QApplication app(argc, argv);
 
     const QString iconPath = MainWindow::iconFilePath();
