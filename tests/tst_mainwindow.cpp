@@ -60,6 +60,7 @@ private slots:
     void loadsSelection();
     void toggleShowsHidesAndSavesOnce_data();
     void toggleShowsHidesAndSavesOnce();
+    void passWritesEveryLabel();
     void overlayPlacementAndPlaceholders();
     void overlayLinesAndToolTip();
     void overlayDrag();
@@ -149,6 +150,25 @@ void tst_MainWindow::toggleShowsHidesAndSavesOnce()
     QCOMPARE(stored.allKeys().size(), 8);
     for (int i = 0; i < 8; ++i)
         QCOMPARE(stored.value(kKeys.at(i)).toBool(), i == item ? expected : i < 3);
+}
+
+void tst_MainWindow::passWritesEveryLabel()
+{
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFINDTESTDATA("bin-canned").toLocal8Bit() + ':' + path);
+    qputenv("SMARTCTL_CANNED", QFINDTESTDATA("fixtures/smartctl/hdd.txt").toLocal8Bit());
+    MainWindow window(nullptr, QFINDTESTDATA("fixtures/laptop"));
+    qputenv("PATH", path);
+
+    QStringList texts;
+    for (const QLabel *label : valueLabels(window))
+        texts << label->text();
+    QCOMPARE(texts,
+        QStringList(
+            { "CPU使用率: 0.0%", "内存使用率: 23.6%", "Swap使用率: 0.1%", "CPU频率: 1397 MHz",
+                "CPU最高温度: 53°C", "平均温度: 42°C", "硬盘温度: 36°C", "其他硬件温度: 50°C" }));
+    // The disk item is off by default, yet its reader ran: the figure came from smartctl.
+    QVERIFY(valueLabels(window).at(6)->isHidden());
 }
 
 void tst_MainWindow::overlayPlacementAndPlaceholders()
