@@ -7,7 +7,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
-#include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -23,13 +23,6 @@ const char kRelativeIconPath[] = "../share/icons/hicolor/48x48/apps/ostrelo.png"
 const char kOrganisation[] = "ostrelo";
 const char kApplication[] = "settings";
 const int kRefreshIntervalMs = 1000;
-
-// The tray shows the installed icon or nothing: an empty icon tells that the file went away.
-QIcon trayImage()
-{
-    const QString path = MainWindow::iconFilePath();
-    return QFile::exists(path) ? QIcon(path) : QIcon();
-}
 } // namespace
 
 const MainWindow::MetricItem MainWindow::metricItems[8] = {
@@ -243,7 +236,7 @@ void MainWindow::createTrayIcon()
         return;
 
     trayIcon = new QSystemTrayIcon(this);
-    trayIcon->setIcon(trayImage());
+    refreshTrayImage();
 
     auto *menu = new QMenu(this);
     auto *showAction = new QAction(QStringLiteral("显示主窗口"), this);
@@ -272,7 +265,23 @@ void MainWindow::updateTrayStatus()
     toolTip.chop(1);
     trayIcon->setToolTip(toolTip);
     // Looked up on every pass, so an icon file that is removed or restored shows at once.
-    trayIcon->setIcon(trayImage());
+    refreshTrayImage();
+}
+
+void MainWindow::refreshTrayImage()
+{
+    // The tray shows the installed icon or nothing: an empty icon tells that the file went away.
+    // Decoding the PNG and repainting the tray each second would cost more than all the file
+    // readers of a pass, so the image is loaded again only when the file comes, goes or changes.
+    const QFileInfo file(iconFilePath());
+    const QDateTime modified = file.exists() ? file.lastModified() : QDateTime();
+    const qint64 size = file.exists() ? file.size() : -1;
+    if (trayImageLoaded && modified == trayImageModified && size == trayImageSize)
+        return;
+    trayIcon->setIcon(file.exists() ? QIcon(file.filePath()) : QIcon());
+    trayImageLoaded = true;
+    trayImageModified = modified;
+    trayImageSize = size;
 }
 
 void MainWindow::quitApplication()

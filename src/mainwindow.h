@@ -3,6 +3,7 @@
 
 #include "settings.h"
 
+#include <QDateTime>
 #include <QMainWindow>
 #include <QPoint>
 #include <QString>
@@ -69,6 +70,7 @@ private:
     void createTrayIcon();
     void startRefreshTimer();
     void updateTrayStatus();
+    void refreshTrayImage();
 
     double readCpuUsage();
     double readMemoryUsage();
@@ -116,6 +118,10 @@ private:
     int hddTemp = 0;
     int otherTemp = 0;
     const QString systemRoot;
+    // The icon file as the tray image was last loaded from it.
+    bool trayImageLoaded = false;
+    QDateTime trayImageModified;
+    qint64 trayImageSize = -1;
 };
 
 #endif // MAINWINDOW_H
