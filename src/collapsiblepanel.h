@@ -1,6 +1,7 @@
 #ifndef COLLAPSIBLEPANEL_H
 #define COLLAPSIBLEPANEL_H
 
+#include <QPointer>
 #include <QWidget>
 
 class QFrame;
@@ -29,7 +30,8 @@ private slots:
 private:
     QPushButton *toggleButton = nullptr;
     QFrame *contentFrame = nullptr;
-    QWidget *content = nullptr;
+    // Guarded: the owner may delete the content widget while the panel still shows it.
+    QPointer<QWidget> content;
     bool collapsed = false;
 };
 

@@ -49,6 +49,7 @@ private slots:
     void removeContent_data();
     void removeContent();
     void collapseTwiceHidesOnce();
+    void deletedContentIsForgotten();
 };
 
 void tst_CollapsiblePanel::layoutAndStyle()
@@ -175,6 +176,16 @@ void tst_CollapsiblePanel::collapseTwiceHidesOnce()
     QCOMPARE(probe->hideCalls, before + 1);
     panel.setCollapsed(true);
     QCOMPARE(probe->hideCalls, before + 1);
+}
+
+void tst_CollapsiblePanel::deletedContentIsForgotten()
+{
+    CollapsiblePanel panel(QStringLiteral("传感器"), new QLabel(QStringLiteral("42 °C")));
+    delete panel.contentWidget();
+    QCOMPARE(panel.contentWidget(), nullptr);
+    panel.setCollapsed(true);
+    panel.setContentWidget(new QLabel(QStringLiteral("43 °C")));
+    QVERIFY(panel.contentWidget()->isHidden());
 }
 
 QTEST_MAIN(tst_CollapsiblePanel)
