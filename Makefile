@@ -1,11 +1,25 @@
 # Two commands: `make run` and `make test`. Both install the Debian packages they miss when run as
 # root; otherwise they print the apt-get line to run and stop.
+# `make test` runs the suite twice, as built and with AddressSanitizer and UBSan (tests/sanitized.sh
+# fails a test on any report), then each fuzz target for FUZZ_SMOKE_SECONDS. `make fuzz` runs the
+# fuzz targets alone, FUZZ_SECONDS each; their corpus and crash inputs stay in FUZZ_DIR/fuzz/work.
 BUILD_DIR ?= build
 SANITIZE_DIR ?= build-sanitize
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_SMOKE_SECONDS ?= 10
 JOBS ?= $(shell nproc)
 
 RUN_PACKAGES := cmake g++ make qtbase5-dev fonts-wqy-microhei
-TEST_PACKAGES := $(RUN_PACKAGES) xvfb xauth x11-utils trayer xdotool
+# libFuzzer is clang's; llvm-14 brings the symbolizer for readable stacks in a fuzzer's report.
+FUZZ_PACKAGES := cmake make qtbase5-dev clang-14 libclang-rt-14-dev llvm-14
+TEST_PACKAGES := $(RUN_PACKAGES) xvfb xauth x11-utils trayer xdotool $(FUZZ_PACKAGES)
+
+# The fuzz targets alone, with clang: the rest of the program is not built in FUZZ_DIR.
+define build-fuzzers
+cmake -S . -B $(FUZZ_DIR) -DCMAKE_CXX_COMPILER=clang++-14 -DOSTRELO_FUZZ=ON -DBUILD_TESTING=OFF
+cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzzers
+endef
 
 # $(call ensure-packages,LIST)
 define ensure-packages
@@ -26,7 +40,7 @@ if [ -n "$$missing" ]; then \
 fi
 endef
 
-.PHONY: run test build run-packages test-packages
+.PHONY: run test build fuzz run-packages test-packages fuzz-packages
 
 run: run-packages
 	cmake -S . -B $(BUILD_DIR) -DBUILD_TESTING=OFF
@@ -37,9 +51,21 @@ test: test-packages
 	cmake -S . -B $(BUILD_DIR) -DBUILD_TESTING=ON
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
+	cmake -S . -B $(SANITIZE_DIR) -DBUILD_TESTING=ON -DOSTRELO_SANITIZE=ON
+	cmake --build $(SANITIZE_DIR) -j $(JOBS)
+	ctest --test-dir $(SANITIZE_DIR) --output-on-failure -j $(JOBS)
+	$(build-fuzzers)
+	fuzz/run.sh $(FUZZ_DIR) $(FUZZ_SMOKE_SECONDS)
+
+fuzz: fuzz-packages
+	$(build-fuzzers)
+	fuzz/run.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
 
 run-packages:
 	$(call ensure-packages,$(RUN_PACKAGES))
 
 test-packages:
 	$(call ensure-packages,$(TEST_PACKAGES))
+
+fuzz-packages:
+	$(call ensure-packages,$(FUZZ_PACKAGES))

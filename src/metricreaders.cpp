@@ -62,20 +62,11 @@ int readFirstLine(const QString &path, char (&line)[kLineBufferSize])
     return int(qMax<qint64>(file.readLine(line, kLineBufferSize), 0));
 }
 
-// Sensor files hold millidegrees Celsius: "45000\n" is 45 °C.
 bool readMillidegrees(const QString &path, int *millidegrees)
 {
     char line[kLineBufferSize];
     const int length = readFirstLine(path, line);
-    if (length == 0)
-        return false;
-    try {
-        *millidegrees = parseInteger(std::string(line, size_t(length)));
-        return true;
-    } catch (const std::logic_error &) {
-        // stoi's invalid_argument (no digits, e.g. a driver's error text) or out_of_range.
-        return false;
-    }
+    return length > 0 && parseSensorValue(QByteArray::fromRawData(line, length), millidegrees);
 }
 
 // Readings of thermal zones 0 to 9, then hwmon 0 to 9, in whole degrees truncated toward zero.
@@ -221,6 +212,19 @@ bool smartctlTemperature(int *celsius)
 int parseInteger(const std::string &text)
 {
     return std::stoi(text);
+}
+
+bool parseSensorValue(const QByteArray &firstLine, int *millidegrees)
+{
+    // Only the two failures stoi documents are a bad file; anything else is a bug and escapes.
+    try {
+        *millidegrees = parseInteger(firstLine.toStdString());
+        return true;
+    } catch (const std::invalid_argument &) {
+        return false;
+    } catch (const std::out_of_range &) {
+        return false;
+    }
 }
 
 bool parseCpuSample(const QByteArray &line, CpuSample *sample)

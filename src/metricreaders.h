@@ -17,6 +17,10 @@ namespace MetricReaders {
 // non-digit. Throws std::invalid_argument without a digit, std::out_of_range beyond 32 bits.
 int parseInteger(const std::string &text);
 
+// A sensor file's first line in millidegrees Celsius ("45000\n" is 45 °C), read with
+// parseInteger(); false when that throws, i.e. no digits (a driver's error text) or beyond 32 bits.
+bool parseSensorValue(const QByteArray &firstLine, int *millidegrees);
+
 // Cumulative tick counters of the aggregate "cpu" line of /proc/stat.
 struct CpuSample
 {
