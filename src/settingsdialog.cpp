@@ -6,19 +6,31 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-
-// Built without a parent: adding it to the group box's layout makes it the group box's child.
-QCheckBox *addCheckBox(QLayout *layout, const QString &text, const QString &name, bool checked)
-{
-    auto *checkBox = new QCheckBox(text);
-    checkBox->setObjectName(name);
-    checkBox->setChecked(checked);
-    layout->addWidget(checkBox);
-    return checkBox;
-}
-
-} // namespace
+// One check box per field of the record, in field order.
+const SettingsDialog::Row SettingsDialog::rows[11] = {
+    { QStringLiteral("CPU使用率"), QStringLiteral("cpuUsageCheckBox"), &Settings::cpuUsageEnabled,
+        &SettingsDialog::cpuUsageCheckBox },
+    { QStringLiteral("内存使用率"), QStringLiteral("memoryCheckBox"), &Settings::memoryEnabled,
+        &SettingsDialog::memoryCheckBox },
+    { QStringLiteral("Swap使用率"), QStringLiteral("swapCheckBox"), &Settings::swapEnabled,
+        &SettingsDialog::swapCheckBox },
+    { QStringLiteral("CPU频率"), QStringLiteral("cpuFreqCheckBox"), &Settings::cpuFreqEnabled,
+        &SettingsDialog::cpuFreqCheckBox },
+    { QStringLiteral("CPU最高温度"), QStringLiteral("cpuMaxTempCheckBox"),
+        &Settings::cpuMaxTempEnabled, &SettingsDialog::cpuMaxTempCheckBox },
+    { QStringLiteral("平均温度"), QStringLiteral("avgTempCheckBox"), &Settings::avgTempEnabled,
+        &SettingsDialog::avgTempCheckBox },
+    { QStringLiteral("硬盘温度"), QStringLiteral("hddTempCheckBox"), &Settings::hddTempEnabled,
+        &SettingsDialog::hddTempCheckBox },
+    { QStringLiteral("硬盘使用率"), QStringLiteral("hddUsageCheckBox"), &Settings::hddUsageEnabled,
+        &SettingsDialog::hddUsageCheckBox },
+    { QStringLiteral("上传速度"), QStringLiteral("uploadSpeedCheckBox"),
+        &Settings::uploadSpeedEnabled, &SettingsDialog::uploadSpeedCheckBox },
+    { QStringLiteral("下载速度"), QStringLiteral("downloadSpeedCheckBox"),
+        &Settings::downloadSpeedEnabled, &SettingsDialog::downloadSpeedCheckBox },
+    { QStringLiteral("其他硬件温度"), QStringLiteral("otherTempCheckBox"),
+        &Settings::otherTempEnabled, &SettingsDialog::otherTempCheckBox },
+};
 
 SettingsDialog::SettingsDialog(QWidget *parent, const Settings &initial)
     : QDialog(parent)
@@ -36,28 +48,14 @@ SettingsDialog::SettingsDialog(QWidget *parent, const Settings &initial)
 
     auto *groupBox = new QGroupBox(QStringLiteral("监控项"));
     auto *groupLayout = new QVBoxLayout(groupBox);
-    cpuUsageCheckBox = addCheckBox(groupLayout, QStringLiteral("CPU使用率"),
-        QStringLiteral("cpuUsageCheckBox"), settings.cpuUsageEnabled);
-    memoryCheckBox = addCheckBox(groupLayout, QStringLiteral("内存使用率"),
-        QStringLiteral("memoryCheckBox"), settings.memoryEnabled);
-    swapCheckBox = addCheckBox(groupLayout, QStringLiteral("Swap使用率"),
-        QStringLiteral("swapCheckBox"), settings.swapEnabled);
-    cpuFreqCheckBox = addCheckBox(groupLayout, QStringLiteral("CPU频率"),
-        QStringLiteral("cpuFreqCheckBox"), settings.cpuFreqEnabled);
-    cpuMaxTempCheckBox = addCheckBox(groupLayout, QStringLiteral("CPU最高温度"),
-        QStringLiteral("cpuMaxTempCheckBox"), settings.cpuMaxTempEnabled);
-    avgTempCheckBox = addCheckBox(groupLayout, QStringLiteral("平均温度"),
-        QStringLiteral("avgTempCheckBox"), settings.avgTempEnabled);
-    hddTempCheckBox = addCheckBox(groupLayout, QStringLiteral("硬盘温度"),
-        QStringLiteral("hddTempCheckBox"), settings.hddTempEnabled);
-    hddUsageCheckBox = addCheckBox(groupLayout, QStringLiteral("硬盘使用率"),
-        QStringLiteral("hddUsageCheckBox"), settings.hddUsageEnabled);
-    uploadSpeedCheckBox = addCheckBox(groupLayout, QStringLiteral("上传速度"),
-        QStringLiteral("uploadSpeedCheckBox"), settings.uploadSpeedEnabled);
-    downloadSpeedCheckBox = addCheckBox(groupLayout, QStringLiteral("下载速度"),
-        QStringLiteral("downloadSpeedCheckBox"), settings.downloadSpeedEnabled);
-    otherTempCheckBox = addCheckBox(groupLayout, QStringLiteral("其他硬件温度"),
-        QStringLiteral("otherTempCheckBox"), settings.otherTempEnabled);
+    for (const Row &row : rows) {
+        // Built without a parent: the group box's layout adopts it.
+        auto *checkBox = new QCheckBox(row.text);
+        checkBox->setObjectName(row.name);
+        checkBox->setChecked(settings.*row.field);
+        this->*row.checkBox = checkBox;
+        groupLayout->addWidget(checkBox);
+    }
     mainLayout->addWidget(groupBox);
 
     auto *buttonLayout = new QHBoxLayout;
@@ -77,17 +75,8 @@ SettingsDialog::SettingsDialog(QWidget *parent, const Settings &initial)
 
 void SettingsDialog::onApplyClicked()
 {
-    settings.cpuUsageEnabled = cpuUsageCheckBox->isChecked();
-    settings.memoryEnabled = memoryCheckBox->isChecked();
-    settings.swapEnabled = swapCheckBox->isChecked();
-    settings.cpuFreqEnabled = cpuFreqCheckBox->isChecked();
-    settings.cpuMaxTempEnabled = cpuMaxTempCheckBox->isChecked();
-    settings.avgTempEnabled = avgTempCheckBox->isChecked();
-    settings.hddTempEnabled = hddTempCheckBox->isChecked();
-    settings.hddUsageEnabled = hddUsageCheckBox->isChecked();
-    settings.uploadSpeedEnabled = uploadSpeedCheckBox->isChecked();
-    settings.downloadSpeedEnabled = downloadSpeedCheckBox->isChecked();
-    settings.otherTempEnabled = otherTempCheckBox->isChecked();
+    for (const Row &row : rows)
+        settings.*row.field = (this->*row.checkBox)->isChecked();
 
     // Emitted before accept() so receivers still see an open dialog.
     emit settingsChanged(settings);

@@ -25,6 +25,15 @@ private slots:
     void onCancelClicked();
 
 private:
+    struct Row
+    {
+        QString text;
+        QString name;
+        bool Settings::*field;
+        QCheckBox *SettingsDialog::*checkBox;
+    };
+    static const Row rows[11];
+
     Settings settings;
     QCheckBox *cpuUsageCheckBox = nullptr;
     QCheckBox *memoryCheckBox = nullptr;
