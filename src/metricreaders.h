@@ -10,7 +10,8 @@ class QByteArray;
 
 // Readers of the kernel's pseudo-files and of `smartctl -A /dev/sda`. Qt Core only, so they run
 // against fixture trees: every reader takes the directory its absolute paths hang from, empty for
-// the running system. Each returns its own fallback value; nothing here throws or reports.
+// the running system. Each reader returns its own fallback value instead of failing: no reader
+// throws, and only the swap reader writes (diagnostic) log lines.
 namespace MetricReaders {
 
 // std::stoi: skips leading white space, takes an optional sign and the digits up to the first
