@@ -55,18 +55,21 @@ seed frequency "$fixtures"/*/sys/devices/system/cpu/cpu0/cpufreq/scaling_cur_fre
 seed smartctl "$fixtures"/smartctl/*
 
 failed=""
+passed=0
 for name in $targets; do
     # The first directory is where new inputs are written; the seeds are only read.
     if "$build/fuzz/bin/fuzz_$name" -max_total_time="$seconds" -timeout=10 \
         -artifact_prefix="$work/$name/artifacts/" \
         "$work/$name/corpus" "$work/$name/seeds" >"$work/$name/log" 2>&1; then
         echo "fuzz_$name: $(grep '^Done ' "$work/$name/log")"
+        passed=$((passed + 1))
     else
         echo "fuzz_$name FAILED, its log ($work/$name/log) ends with:"
         tail -n 60 "$work/$name/log"
         failed="$failed fuzz_$name"
     fi
 done
+echo "fuzz: $passed passed, $(echo $failed | wc -w) failed"
 if [ -n "$failed" ]; then
     echo "Fuzzing found a problem in:$failed" >&2
     exit 1
