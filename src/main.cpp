@@ -22,8 +22,8 @@ void onTerminationSignal(int)
     [[maybe_unused]] const ssize_t written = ::write(signalSocket[0], &byte, sizeof byte);
 }
 
-// SIGTERM, SIGINT and SIGHUP (logout, Ctrl+C, kill) end the event loop like the tray's quit, so
-// the selection is saved and the instance lock released on the way out.
+// SIGTERM, SIGINT and SIGHUP (logout, Ctrl+C, kill) end the event loop as quitting from the tray
+// does, so the window saves the selection and the instance lock is released on the way out.
 void quitOnTerminationSignals(QObject *context)
 {
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalSocket) != 0)
@@ -79,8 +79,10 @@ int main(int argc, char *argv[])
         return 1;
     }
 
+    // Before the window is built: its first pass may wait seconds for smartctl, and a signal in
+    // that time must still end the run through the event loop.
+    quitOnTerminationSignals(&app);
     MainWindow window;
-    quitOnTerminationSignals(&window);
     window.show();
     return app.exec();
 }

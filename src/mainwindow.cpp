@@ -74,7 +74,7 @@ const MainWindow::MetricItem MainWindow::metricItems[8] = {
 
 QString MainWindow::iconFilePath()
 {
-    // The ".." stays in the path: it must also work when bin/ is a symbolic link.
+    // Beside the executable's own directory, so the build tree and any install prefix work alike.
     return QDir(QCoreApplication::applicationDirPath())
         .absoluteFilePath(QLatin1String(kRelativeIconPath));
 }
