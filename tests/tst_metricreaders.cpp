@@ -2,351 +2,199 @@
 
 #include <QtTest>
 
+using namespace MetricReaders;
+
 class tst_MetricReaders : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-
-    void cpuSamples_data();
-    void cpuSamples();
-    void cpuUsageReader_data();
-    void cpuUsageReader();
-    void memoryReader_data();
-    void memoryReader();
-    void swapReader_data();
-    void swapReader();
-    void frequencyReader_data();
-    void frequencyReader();
-    void sensorReaders_data();
-    void sensorReaders();
-    void diskReader_data();
-    void diskReader();
-    void hangingSmartctlIsKilled();
-
-private:
-    void useSmartctl(const QString &binDir, const QString &output, int exitStatus = 0);
-
-    QByteArray originalPath;
+    // Only the swap reader may log; QTest alone would let any other message pass, such as
+    // QProcess's "Destroyed while process is still running".
+    static inline QtMessageHandler testlibHandler = nullptr;
+    static inline QStringList loggedMessages;
     QStringList expectedMessages;
+    const QByteArray originalPath = qgetenv("PATH");
+
+    static void record(QtMsgType type, const QMessageLogContext &context, const QString &text)
+    {
+        loggedMessages << text;
+        testlibHandler(type, context, text);
+    }
+
+    static QString fixture(const QString &name) { return QFINDTESTDATA("fixtures/" + name); }
+
+private slots:
+    void initTestCase() { testlibHandler = qInstallMessageHandler(record); }
+    void init() { loggedMessages = expectedMessages = QStringList(); }
+    void cleanup()
+    {
+        QCOMPARE(loggedMessages, expectedMessages);
+        // No child is left, running or zombie: /proc/<pid>/stat reads "pid (comm) state ppid ...".
+        const QString self = QString::number(QCoreApplication::applicationPid());
+        for (const QString &pid : QDir("/proc").entryList(QDir::Dirs)) {
+            QFile file("/proc/" + pid + "/stat");
+            if (file.open(QIODevice::ReadOnly))
+                QVERIFY2(QString(file.readAll()).section(") ", -1).section(' ', 1, 1) != self,
+                    qPrintable(pid));
+        }
+    }
+
+    void cpuSamples_data()
+    {
+        QTest::addColumn<QString>("lines");
+        QTest::addColumn<double>("usage");
+        QTest::newRow("25.0 for 600/400 then 1000/700")
+            << "cpu 200 0 0 350 50 0 0 0\ncpu 300 0 0 600 100 0 0 0" << 25.0;
+        QTest::newRow("more than eight counters cut after eight")
+            << "cpu 200 0 0 350 50 0 0 0 20 5\ncpu 300 0 0 600 100 0 0 0 60 9" << 25.0;
+        QTest::newRow("fewer than eight counters") << "cpu 200 0 0 400\ncpu 300 0 0 700" << 25.0;
+        QTest::newRow("iowait counts as idle") << "cpu 200 0 0 400 0\ncpu 200 0 0 400 100" << 0.0;
+        QTest::newRow("zero total delta") << "cpu 200 0 0 400\ncpu 200 0 0 400" << 0.0;
+        QTest::newRow("idle counter going back") << "cpu 100 0 0 400\ncpu 300 0 0 300" << 0.0;
+        QTest::newRow("within 0..100: 64-bit delta") << "cpu 1\ncpu 18446744073709551615" << 100.0;
+    }
+    void cpuSamples()
+    {
+        QFETCH(QString, lines);
+        CpuSample first, second;
+        QVERIFY(parseCpuSample(lines.section('\n', 0, 0).toLatin1(), &first));
+        QVERIFY(parseCpuSample(lines.section('\n', 1).toLatin1(), &second));
+        const double usage = cpuUsagePercent(first, second);
+        QVERIFY(usage >= 0.0 && usage <= 100.0);
+        QTEST(usage, "usage");
+    }
+
+    // Every read but the last gives 0.0, whatever baseline an earlier row left.
+    void cpuReader_data()
+    {
+        QTest::addColumn<QString>("trees");
+        QTest::addColumn<double>("lastUsage");
+        QTest::newRow("missing, empty or counterless stat keeps the baseline")
+            << "cpu-baseline no-sources cpu-empty cpu-no-counters cpu-quarter-busy" << 25.0;
+        QTest::newRow("counters going backwards become the baseline")
+            << "cpu-quarter-busy cpu-baseline cpu-quarter-busy" << 25.0;
+    }
+    void cpuReader()
+    {
+        QFETCH(QString, trees);
+        const QStringList reads = trees.split(' ');
+        for (const QString &tree : reads.mid(0, reads.size() - 1))
+            QCOMPARE(readCpuUsage(fixture(tree)), 0.0);
+        QTEST(readCpuUsage(fixture(reads.last())), "lastUsage");
+    }
+
+    // Here and for the frequency a fixture root (an absolute path) is read, other input parsed.
+    // Swap messages starting with "Swap" are infos, the others warnings.
+    void meminfo_data()
+    {
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<double>("memory");
+        QTest::addColumn<double>("swap");
+        QTest::addColumn<QStringList>("messages");
+        const QStringList third { "SwapTotal: 300", "SwapFree: 200",
+            "Swap usage calculated: 33.3333 % (Total: 300  Free: 200 )" };
+        QTest::newRow("MemTotal 800, MemAvailable 300, SwapTotal 300, SwapFree 200")
+            << fixture("mem-small") << 62.5 << 100.0 / 3 << third;
+        QTest::newRow("longer key starting with MemTotal, text before SwapTotal:")
+            << "MemTotals: 800\nMemAvailable: 300\nXSwapTotal: 300\nSwapFree: 200" << 62.5
+            << 100.0 / 3 << third;
+        QTest::newRow("no MemAvailable")
+            << "MemTotal: 800\nSwapTotal: 300\nSwapFree: 200" << 100.0 << 100.0 / 3 << third;
+        QTest::newRow("indented MemTotal, SwapTotal equal to SwapFree")
+            << " MemTotal: 800\nMemAvailable: 300\nSwapTotal: 300\nSwapFree: 300" << 0.0 << 0.0
+            << QStringList { "SwapTotal: 300", "SwapFree: 300",
+                   "Swap usage calculated: 0 % (Total: 300  Free: 300 )" };
+        QTest::newRow("MemAvailable before MemTotal, no swap")
+            << "MemAvailable: 300\nMemTotal: 800\nSwapTotal: 0\nSwapFree: 0" << 0.0 << 0.0
+            << QStringList { "SwapTotal: 0", "SwapFree: 0",
+                   "No valid swap data found in /proc/meminfo" };
+        QTest::newRow("no file") << fixture("no-sources") << 0.0 << 0.0
+                                 << QStringList { "Failed to open /proc/meminfo for swap usage" };
+    }
+    void meminfo()
+    {
+        QFETCH(QString, input);
+        QFETCH(QStringList, messages);
+        for (const QString &m : qAsConst(messages))
+            QTest::ignoreMessage(m.startsWith("Swap") ? QtInfoMsg : QtWarningMsg, qPrintable(m));
+        expectedMessages = messages;
+        const bool file = input.startsWith('/');
+        QTEST(file ? readMemoryUsage(input) : parseMemoryUsage(input.toLatin1()), "memory");
+        QTEST(file ? readSwapUsage(input) : parseSwapUsage(input.toLatin1()), "swap");
+    }
+
+    void frequency_data()
+    {
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<int>("megahertz");
+        QTest::newRow("2400000 kHz") << fixture("freq-2400000") << 2400;
+        QTest::newRow("2399999 kHz truncated") << "2399999\n" << 2399;
+        QTest::newRow("below 1000 kHz") << "999\n" << 0;
+        QTest::newRow("trailing text ignored") << "2400000 kHz\n" << 2400;
+        QTest::newRow("empty line") << "\n" << 0;
+        QTest::newRow("no digits") << "<unknown>\n" << 0;
+        QTest::newRow("beyond 32 bits") << "99999999999\n" << 0;
+        QTest::newRow("missing file") << fixture("no-sources") << 0;
+    }
+    void frequency()
+    {
+        QFETCH(QString, input);
+        const bool file = input.startsWith('/');
+        QTEST(file ? readCpuFrequency(input) : parseCpuFrequency(input.toLatin1()), "megahertz");
+    }
+
+    void sensors_data()
+    {
+        QTest::addColumn<QString>("tree");
+        QTest::addColumn<int>("maximum");
+        QTest::addColumn<int>("average");
+        QTest::addColumn<int>("other");
+        QTest::newRow("45000, 52999 and 38500") << "temp-three-sensors" << 52 << 45 << 47;
+        QTest::newRow("45 and 46 average 45") << "temp-average-truncated" << 46 << 45 << 47;
+        QTest::newRow("-5500 counts as -5") << "temp-negative" << 30 << 12 << -3;
+        QTest::newRow("only thermal_zone3 and hwmon7") << "temp-gaps" << 50 << 45 << 2;
+        QTest::newRow("text, empty, overflow skipped") << "temp-unreadable" << 51 << 47 << 45;
+        QTest::newRow("no thermal_zone0, hwmon0 47800") << "temp-hwmon0-first" << 47 << 47 << 49;
+        QTest::newRow("no sensors") << "no-sources" << 5 << -2 << 2;
+    }
+    void sensors()
+    {
+        QFETCH(QString, tree);
+        QTEST(readCpuMaxTemperature(fixture(tree)), "maximum");
+        QTEST(readAverageTemperature(fixture(tree)), "average");
+        QTEST(readOtherTemperature(fixture(tree)), "other");
+    }
+
+    // "TREE BIN [OUTPUT [EXIT]]": the fixture tree, and smartctl from BIN printing OUTPUT from
+    // fixtures/smartctl and exiting with EXIT (bin-failing exits 2). disk-hwmon's hwmon0 reads 50.
+    void disk_data()
+    {
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<int>("celsius");
+        QTest::newRow("Temperature_Celsius 36") << "disk-hwmon bin-canned hdd.txt" << 36;
+        QTest::newRow("lower-case name") << "disk-hwmon bin-canned hdd-lowercase.txt" << 36;
+        QTest::newRow("first of two rows") << "disk-hwmon bin-canned seagate-airflow.txt" << 31;
+        QTest::newRow("short and 36/45 rows skipped")
+            << "disk-hwmon bin-canned unusable-rows.txt" << 38;
+        QTest::newRow("exit status not 0") << "disk-hwmon bin-canned hdd.txt 4" << 50;
+        QTest::newRow("failing smartctl, hwmon out of range, thermal_zone0 40000")
+            << "disk-thermal-only bin-failing" << 37;
+        QTest::newRow("0 and 100000 skipped, then 99999") << "disk-range-99 bin-failing" << 99;
+        QTest::newRow("1000") << "disk-range-1 bin-failing" << 1;
+        QTest::newRow("no sensors") << "no-sources bin-failing" << -3;
+        // Killed after 3 s, with the table printed so far; cleanup() then finds no child left.
+        QTest::newRow("hanging smartctl") << "disk-hwmon bin-hanging hdd.txt" << 36;
+    }
+    void disk()
+    {
+        QFETCH(QString, setup);
+        const QStringList args = setup.split(' ');
+        qputenv("PATH", QFile::encodeName(QFINDTESTDATA(args.at(1))) + ':' + originalPath);
+        qputenv("SMARTCTL_CANNED", QFile::encodeName(fixture("smartctl/" + args.value(2))));
+        qputenv("SMARTCTL_EXIT", args.value(3, "0").toLatin1());
+        QTEST(readDiskTemperature(fixture(args.at(0))), "celsius");
+    }
 };
-
-namespace {
-
-QtMessageHandler testlibHandler = nullptr;
-QStringList loggedMessages;
-
-// Only the swap reader may write a message; QTest alone would let any other one pass.
-void recordMessage(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    loggedMessages << message;
-    testlibHandler(type, context, message);
-}
-
-// Fixture trees sit beside this file; an empty root would mean the running system.
-QString fixture(const QString &name)
-{
-    const QString root = QFINDTESTDATA(QStringLiteral("fixtures/") + name);
-    return root.isEmpty() ? QStringLiteral("/nonexistent/") + name : root;
-}
-
-// "pid state" of every child of this process, zombies included, from /proc/<pid>/stat, whose
-// fields after "(comm)" are state and ppid.
-QStringList childProcesses()
-{
-    QStringList children;
-    const QByteArray self = QByteArray::number(QCoreApplication::applicationPid());
-    const QStringList pids = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
-    for (const QString &pid : pids) {
-        QFile stat(QStringLiteral("/proc/") + pid + QStringLiteral("/stat"));
-        if (!stat.open(QIODevice::ReadOnly))
-            continue;
-        const QByteArray line = stat.readAll();
-        const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
-        if (fields.size() > 1 && fields.at(1) == self)
-            children << pid + QLatin1Char(' ') + QString::fromLatin1(fields.at(0));
-    }
-    return children;
-}
-
-} // namespace
-
-void tst_MetricReaders::initTestCase()
-{
-    originalPath = qgetenv("PATH");
-    testlibHandler = qInstallMessageHandler(recordMessage);
-}
-
-void tst_MetricReaders::init()
-{
-    loggedMessages.clear();
-    expectedMessages.clear();
-}
-
-void tst_MetricReaders::cleanup()
-{
-    qputenv("PATH", originalPath);
-    QCOMPARE(loggedMessages, expectedMessages);
-    QCOMPARE(childProcesses(), QStringList());
-}
-
-// binDir empty: no smartctl anywhere on PATH.
-void tst_MetricReaders::useSmartctl(const QString &binDir, const QString &output, int exitStatus)
-{
-    qputenv("PATH",
-        binDir.isEmpty() ? QByteArray("/nonexistent")
-                         : QFile::encodeName(QFINDTESTDATA(binDir)) + ':' + originalPath);
-    qputenv("SMARTCTL_CANNED", QFile::encodeName(fixture(QStringLiteral("smartctl/") + output)));
-    qputenv("SMARTCTL_EXIT", QByteArray::number(exitStatus));
-}
-
-void tst_MetricReaders::cpuSamples_data()
-{
-    QTest::addColumn<QByteArray>("previous");
-    QTest::addColumn<QByteArray>("current");
-    QTest::addColumn<double>("usage");
-
-    // In the "stops" rows, a parser that went on past the bad field would count 900 as irq time.
-    QTest::newRow("fewer than eight counters")
-        << QByteArray("cpu 100 0 0 300") << QByteArray("cpu 200 0 0 600") << 25.0;
-    QTest::newRow("stops at a word")
-        << QByteArray("cpu 100 0 0 300 x 5") << QByteArray("cpu 200 0 0 600 x 900") << 25.0;
-    QTest::newRow("stops at a sign")
-        << QByteArray("cpu 100 0 0 300 -1 5") << QByteArray("cpu 200 0 0 600 -1 900") << 25.0;
-    QTest::newRow("stops beyond 64 bits")
-        << QByteArray("cpu 100 0 0 300 18446744073709551616 5")
-        << QByteArray("cpu 200 0 0 600 18446744073709551616 900") << 25.0;
-    QTest::newRow("stops at the line end")
-        << QByteArray("cpu 100 0 0 300\n5") << QByteArray("cpu 200 0 0 600\n900") << 25.0;
-    QTest::newRow("all busy") << QByteArray("cpu 100 0 0 400") << QByteArray("cpu 200 0 0 400")
-                              << 100.0;
-    QTest::newRow("idle went back")
-        << QByteArray("cpu 100 0 0 400") << QByteArray("cpu 300 0 0 300") << 0.0;
-    QTest::newRow("idle delta above total delta")
-        << QByteArray("cpu 0 0 100 400") << QByteArray("cpu 0 0 0 600") << 0.0;
-    QTest::newRow("64-bit deltas")
-        << QByteArray("cpu 1") << QByteArray("cpu 18446744073709551615") << 100.0;
-}
-
-void tst_MetricReaders::cpuSamples()
-{
-    QFETCH(QByteArray, previous);
-    QFETCH(QByteArray, current);
-    MetricReaders::CpuSample first;
-    MetricReaders::CpuSample second;
-    QVERIFY(MetricReaders::parseCpuSample(previous, &first));
-    QVERIFY(MetricReaders::parseCpuSample(current, &second));
-    const double usage = MetricReaders::cpuUsagePercent(first, second);
-    QVERIFY(usage >= 0.0 && usage <= 100.0);
-    QTEST(usage, "usage");
-}
-
-void tst_MetricReaders::cpuUsageReader_data()
-{
-    QTest::addColumn<QStringList>("trees");
-    QTest::addColumn<double>("lastUsage");
-
-    // Every call but the last returns 0.0. cpu-baseline: total 600, idle 400; cpu-quarter-busy:
-    // total 1000, idle 700.
-    QTest::newRow("first sample") << QStringList { "cpu-quarter-busy" } << 0.0;
-    QTest::newRow("quarter busy") << QStringList { "cpu-baseline", "cpu-quarter-busy" } << 25.0;
-    QTest::newRow("guest columns ignored")
-        << QStringList { "cpu-baseline", "cpu-guest-columns" } << 25.0;
-    QTest::newRow("iowait counts idle") << QStringList { "cpu-baseline", "cpu-iowait" } << 0.0;
-    QTest::newRow("unreadable keeps baseline") << QStringList { "cpu-baseline", "no-sources",
-        "cpu-empty", "cpu-no-counters", "cpu-quarter-busy" }
-                                               << 25.0;
-    QTest::newRow("same tick") << QStringList { "cpu-quarter-busy", "cpu-quarter-busy" } << 0.0;
-    QTest::newRow("went back becomes baseline")
-        << QStringList { "cpu-quarter-busy", "cpu-baseline", "cpu-quarter-busy" } << 25.0;
-    QTest::newRow("laptop") << QStringList { "laptop", "laptop" } << 0.0;
-}
-
-void tst_MetricReaders::cpuUsageReader()
-{
-    QFETCH(QStringList, trees);
-    QFETCH(double, lastUsage);
-    // The sampler's baseline is process-wide; counters at zero leave it without one.
-    QCOMPARE(MetricReaders::readCpuUsage(fixture("cpu-zero")), 0.0);
-    const QString last = trees.takeLast();
-    for (const QString &tree : qAsConst(trees))
-        QCOMPARE(MetricReaders::readCpuUsage(fixture(tree)), 0.0);
-    QCOMPARE(MetricReaders::readCpuUsage(fixture(last)), lastUsage);
-}
-
-void tst_MetricReaders::memoryReader_data()
-{
-    QTest::addColumn<QString>("root");
-    QTest::addColumn<double>("usage");
-
-    QTest::newRow("laptop") << fixture("laptop") << 100.0 * (16318236 - 12474532) / 16318236;
-    QTest::newRow("800 total, 300 available") << fixture("mem-small") << 62.5;
-    QTest::newRow("longer key word matches") << fixture("mem-longer-keys") << 62.5;
-    QTest::newRow("indented keys do not match") << fixture("mem-indented-keys") << 0.0;
-    QTest::newRow("MemAvailable before MemTotal") << fixture("mem-available-first") << 0.0;
-    QTest::newRow("no MemAvailable") << fixture("mem-no-available") << 100.0;
-    QTest::newRow("no meminfo") << fixture("no-sources") << 0.0;
-}
-
-void tst_MetricReaders::memoryReader()
-{
-    QFETCH(QString, root);
-    QTEST(MetricReaders::readMemoryUsage(root), "usage");
-}
-
-void tst_MetricReaders::swapReader_data()
-{
-    QTest::addColumn<QString>("root");
-    QTest::addColumn<double>("usage");
-    QTest::addColumn<QStringList>("infos");
-    QTest::addColumn<QString>("warning");
-
-    const QStringList small { "SwapTotal: 300", "SwapFree: 200",
-        "Swap usage calculated: 33.3333 % (Total: 300  Free: 200 )" };
-    QTest::newRow("laptop") << fixture("laptop") << 100.0 * 1280 / 999420
-                            << QStringList { "SwapTotal: 999420", "SwapFree: 998140",
-                                   "Swap usage calculated: 0.128074 % (Total: 999420  Free: "
-                                   "998140 )" }
-                            << QString();
-    QTest::newRow("300 total, 200 free") << fixture("mem-small") << 100.0 / 3 << small << QString();
-    QTest::newRow("text before the key")
-        << fixture("mem-longer-keys") << 100.0 / 3 << small << QString();
-    QTest::newRow("indented keys")
-        << fixture("mem-indented-keys") << 100.0 / 3 << small << QString();
-    QTest::newRow("unused") << fixture("mem-no-available") << 0.0
-                            << QStringList { "SwapTotal: 2097148", "SwapFree: 2097148",
-                                   "Swap usage calculated: 0 % (Total: 2097148  Free: 2097148 )" }
-                            << QString();
-    QTest::newRow("no swap") << fixture("mem-no-swap") << 0.0
-                             << QStringList { "SwapTotal: 0", "SwapFree: 0" }
-                             << "No valid swap data found in /proc/meminfo";
-    QTest::newRow("no SwapFree") << fixture("mem-no-swapfree") << 100.0
-                                 << QStringList { "SwapTotal: 300",
-                                        "Swap usage calculated: 100 % (Total: 300  Free: 0 )" }
-                                 << QString();
-    QTest::newRow("no meminfo") << fixture("no-sources") << 0.0 << QStringList()
-                                << "Failed to open /proc/meminfo for swap usage";
-}
-
-void tst_MetricReaders::swapReader()
-{
-    QFETCH(QString, root);
-    QFETCH(QStringList, infos);
-    QFETCH(QString, warning);
-    for (const QString &info : qAsConst(infos))
-        QTest::ignoreMessage(QtInfoMsg, qPrintable(info));
-    expectedMessages = infos;
-    if (!warning.isEmpty()) {
-        QTest::ignoreMessage(QtWarningMsg, qPrintable(warning));
-        expectedMessages << warning;
-    }
-    QTEST(MetricReaders::readSwapUsage(root), "usage");
-}
-
-void tst_MetricReaders::frequencyReader_data()
-{
-    QTest::addColumn<QString>("root");
-    QTest::addColumn<int>("megahertz");
-
-    QTest::newRow("laptop") << fixture("laptop") << 1397;
-    QTest::newRow("2400000 kHz") << fixture("freq-2400000") << 2400;
-    QTest::newRow("truncated, not rounded") << fixture("freq-2399999") << 2399;
-    QTest::newRow("below 1000 kHz") << fixture("freq-999") << 0;
-    QTest::newRow("text after the number") << fixture("freq-trailing-text") << 2400;
-    QTest::newRow("empty file") << fixture("freq-empty") << 0;
-    QTest::newRow("no digits") << fixture("freq-no-digits") << 0;
-    QTest::newRow("beyond 32 bits") << fixture("freq-overflow") << 0;
-    QTest::newRow("no cpufreq") << fixture("no-sources") << 0;
-}
-
-void tst_MetricReaders::frequencyReader()
-{
-    QFETCH(QString, root);
-    QTEST(MetricReaders::readCpuFrequency(root), "megahertz");
-}
-
-void tst_MetricReaders::sensorReaders_data()
-{
-    QTest::addColumn<QString>("root");
-    QTest::addColumn<int>("maximum");
-    QTest::addColumn<int>("average");
-    QTest::addColumn<double>("firstAvailable");
-    QTest::addColumn<int>("other");
-
-    // Readings 48 20 53 (zones), 48 37 53 41 (hwmon): 300 / 7.
-    QTest::newRow("laptop") << fixture("laptop") << 53 << 42 << 48.0 << 50;
-    QTest::newRow("45, 52 and 38") << fixture("temp-three-sensors") << 52 << 45 << 45.0 << 47;
-    QTest::newRow("45 and 46") << fixture("temp-average-truncated") << 46 << 45 << 45.0 << 47;
-    QTest::newRow("-5500 and 30000") << fixture("temp-negative") << 30 << 12 << -5.5 << -3;
-    QTest::newRow("gaps in the scan") << fixture("temp-gaps") << 50 << 45 << 0.0 << 2;
-    QTest::newRow("text, empty, overflow skipped")
-        << fixture("temp-unreadable") << 51 << 47 << 43.0 << 45;
-    QTest::newRow("hwmon0 47800") << fixture("temp-hwmon0-first") << 47 << 47 << 47.8 << 49;
-    QTest::newRow("no sensors") << fixture("no-sources") << 5 << -2 << 0.0 << 2;
-}
-
-void tst_MetricReaders::sensorReaders()
-{
-    QFETCH(QString, root);
-    QTEST(MetricReaders::readCpuMaxTemperature(root), "maximum");
-    QTEST(MetricReaders::readAverageTemperature(root), "average");
-    QTEST(MetricReaders::readFirstAvailableTemperature(root), "firstAvailable");
-    QTEST(MetricReaders::readOtherTemperature(root), "other");
-}
-
-void tst_MetricReaders::diskReader_data()
-{
-    QTest::addColumn<QString>("binDir");
-    QTest::addColumn<QString>("output");
-    QTest::addColumn<int>("exitStatus");
-    QTest::addColumn<QString>("root");
-    QTest::addColumn<int>("celsius");
-
-    // hwmon0 of disk-hwmon reads 50 °C.
-    const QString hwmon = fixture("disk-hwmon");
-    QTest::newRow("Temperature_Celsius 36") << "bin-canned"
-                                            << "hdd.txt" << 0 << hwmon << 36;
-    QTest::newRow("lower-case name") << "bin-canned"
-                                     << "hdd-lowercase.txt" << 0 << hwmon << 36;
-    QTest::newRow("first of two rows") << "bin-canned"
-                                       << "seagate-airflow.txt" << 0 << hwmon << 31;
-    QTest::newRow("short and 36/45 rows skipped") << "bin-canned"
-                                                  << "unusable-rows.txt" << 0 << hwmon << 38;
-    QTest::newRow("no temperature row") << "bin-canned"
-                                        << "ssd-no-temperature.txt" << 0 << hwmon << 50;
-    QTest::newRow("exit status not 0") << "bin-canned"
-                                       << "hdd.txt" << 4 << hwmon << 50;
-    QTest::newRow("smartctl missing") << QString() << "hdd.txt" << 0 << hwmon << 50;
-    QTest::newRow("0 and 100000 skipped, 99999")
-        << "bin-failing" << QString() << 0 << fixture("disk-range-99") << 99;
-    QTest::newRow("hwmon3 1000") << "bin-failing" << QString() << 0 << fixture("disk-range-1") << 1;
-    QTest::newRow("thermal_zone0 40000")
-        << "bin-failing" << QString() << 0 << fixture("disk-thermal-only") << 37;
-    QTest::newRow("no sensors") << "bin-failing" << QString() << 0 << fixture("no-sources") << -3;
-}
-
-void tst_MetricReaders::diskReader()
-{
-    QFETCH(QString, binDir);
-    QFETCH(QString, output);
-    QFETCH(int, exitStatus);
-    QFETCH(QString, root);
-    useSmartctl(binDir, output, exitStatus);
-    QTEST(MetricReaders::readDiskTemperature(root), "celsius");
-}
-
-void tst_MetricReaders::hangingSmartctlIsKilled()
-{
-    // The table printed before the hang is used, as smartctl has no exit status yet. Each call
-    // waits out the 3 s limit; cleanup() then finds no child, running or zombie.
-    useSmartctl(QStringLiteral("bin-hanging"), QStringLiteral("hdd.txt"));
-    QCOMPARE(MetricReaders::readDiskTemperature(fixture("disk-hwmon")), 36);
-    QCOMPARE(childProcesses(), QStringList());
-    QCOMPARE(MetricReaders::readDiskTemperature(fixture("disk-hwmon")), 36);
-}
 
 QTEST_GUILESS_MAIN(tst_MetricReaders)
 #include "tst_metricreaders.moc"
