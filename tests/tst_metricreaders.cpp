@@ -151,7 +151,7 @@ private slots:
         QTest::addColumn<int>("other");
         QTest::newRow("45000, 52999 and 38500") << "temp-three-sensors" << 52 << 45 << 47;
         QTest::newRow("45 and 46 average 45") << "temp-average-truncated" << 46 << 45 << 47;
-        QTest::newRow("-5500 counts as -5") << "temp-negative" << 30 << 12 << -3;
+        QTest::newRow("-5500 counts as -5") << "temp-negative" << 31 << 13 << -3;
         QTest::newRow("only thermal_zone3 and hwmon7") << "temp-gaps" << 50 << 45 << 2;
         QTest::newRow("text, empty, overflow skipped") << "temp-unreadable" << 51 << 47 << 45;
         QTest::newRow("no thermal_zone0, hwmon0 47800") << "temp-hwmon0-first" << 47 << 47 << 49;
