@@ -6,18 +6,10 @@
 set -eu
 binary=$(readlink -f "${1:-build/bin/ostrelo}")
 seconds=${2:-60}
-scratch=$(mktemp -d)
-export XDG_CONFIG_HOME="$scratch/config" TMPDIR="$scratch" XDG_RUNTIME_DIR="$scratch/runtime"
-mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 [ -n "${SMARTCTL_DIR:-}" ] && export PATH="$(readlink -f "$SMARTCTL_DIR"):$PATH"
-
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
-xvfb=$!
-until [ -s "$scratch/display" ]; do sleep 0.05; done
-export DISPLAY=":$(cat "$scratch/display")"
-trayer --edge top --align right --widthtype request --height 32 >/dev/null 2>&1 &
-tray=$!
-sleep 1
+. "$(dirname "$0")/desktop.sh"
+scratch=$(mktemp -d)
+start_desktop "$scratch"
 monitor=""
 trap 'kill $monitor $tray $xvfb 2>/dev/null; wait 2>/dev/null; rm -rf "$scratch"' EXIT
 

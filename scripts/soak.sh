@@ -9,6 +9,8 @@ binary=$(readlink -f "${1:-build/bin/ostrelo}")
 minutes=${2:-10}
 table=$(readlink -f "$(dirname "$0")/../tests/fixtures/smartctl/hdd.txt")
 
+. "$(dirname "$0")/desktop.sh"
+
 rss() { awk '/^VmRSS/ { print $2 " kB" }' "/proc/$1/status"; }
 # Children of PID named smartctl, and zombies among all its children.
 smartctl_children() { ps -o comm= --ppid "$1" | grep -c '^smartctl$' || true; }
@@ -18,7 +20,7 @@ main_window_visible() { xdotool search --maxdepth 1 --onlyvisible --name '^Ostre
 soak() {
     mode=$1
     scratch=$(mktemp -d)
-    mkdir -p "$scratch/bin" "$scratch/runtime" && chmod 700 "$scratch/runtime"
+    mkdir -p "$scratch/bin"
     if [ "$mode" = answering ]; then
         printf '#!/bin/sh\ncat "%s"\n' "$table" >"$scratch/bin/smartctl"
     else
@@ -28,15 +30,8 @@ soak() {
     chmod +x "$scratch/bin/smartctl"
 
     (
-        export XDG_CONFIG_HOME="$scratch/config" TMPDIR="$scratch" XDG_RUNTIME_DIR="$scratch/runtime"
         export PATH="$scratch/bin:$PATH"
-        Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
-        xvfb=$!
-        until [ -s "$scratch/display" ]; do sleep 0.05; done
-        export DISPLAY=":$(cat "$scratch/display")"
-        trayer --edge top --align right --widthtype request --height 32 >/dev/null 2>&1 &
-        tray=$!
-        sleep 1
+        start_desktop "$scratch"
         "$binary" 2>/dev/null &
         monitor=$!
         sleep 60
