@@ -63,6 +63,7 @@ private slots:
     void passWritesEveryLabel();
     void overlayMirrorsFigures();
     void drags();
+    void slotsInOrder();
     void closeWithoutTrayEndsProgram();
 
 private:
@@ -235,6 +236,21 @@ void tst_MainWindow::drags()
     QCOMPARE(window.pos(), windowStart + QPoint(30, 50));
     sendMouse(&window, QEvent::MouseMove, Qt::NoButton, Qt::RightButton, windowStart);
     QCOMPARE(window.pos(), windowStart + QPoint(30, 50));
+}
+
+void tst_MainWindow::slotsInOrder()
+{
+    const QMetaObject &meta = MainWindow::staticMetaObject;
+    QStringList methods;
+    for (int i = meta.methodOffset(); i < meta.methodCount(); ++i) {
+        const QMetaMethod method = meta.method(i);
+        QVERIFY(
+            method.methodType() == QMetaMethod::Slot && method.access() == QMetaMethod::Private);
+        methods << method.methodSignature() + ' ' + method.parameterNames().join(',');
+    }
+    QCOMPARE(methods,
+        QStringList({ "updateSystemInfo() ", "updateFloatingWindow() ", "quitApplication() ",
+            "iconActivated(QSystemTrayIcon::ActivationReason) reason" }));
 }
 
 void tst_MainWindow::closeWithoutTrayEndsProgram()
