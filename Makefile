@@ -1,8 +1,8 @@
 # Two commands: `make run` and `make test`. Both install the Debian packages they miss when run as
 # root; otherwise they print the apt-get line to run and stop.
 # `make test` runs the suite twice, as built and with AddressSanitizer and UBSan (tests/sanitized.sh
-# fails a test on any report), then each fuzz target for FUZZ_SMOKE_SECONDS. `make fuzz` runs the
-# fuzz targets alone, FUZZ_SECONDS each; their corpus and crash inputs stay in FUZZ_DIR/fuzz/work.
+# fails a test on any report), then the fuzz target for FUZZ_SMOKE_SECONDS. `make fuzz` runs the
+# fuzz target alone, for FUZZ_SECONDS.
 BUILD_DIR ?= build
 SANITIZE_DIR ?= build-sanitize
 FUZZ_DIR ?= build-fuzz
@@ -15,10 +15,18 @@ RUN_PACKAGES := cmake g++ make qtbase5-dev fonts-wqy-microhei
 FUZZ_PACKAGES := cmake make qtbase5-dev clang-14 libclang-rt-14-dev llvm-14
 TEST_PACKAGES := $(RUN_PACKAGES) xvfb xauth x11-utils trayer xdotool $(FUZZ_PACKAGES)
 
-# The fuzz targets alone, with clang: the rest of the program is not built in FUZZ_DIR.
-define build-fuzzers
+# The fuzz target alone, with clang: the rest of the program is not built in FUZZ_DIR. It runs
+# for $(1) seconds on the test fixtures as seeds; its corpus grows across runs in FUZZ_DIR/corpus,
+# the input of a crash lands in FUZZ_DIR/artifacts, and its whole output in FUZZ_DIR/fuzz.log.
+define fuzz
 cmake -S . -B $(FUZZ_DIR) -DCMAKE_CXX_COMPILER=clang++-14 -DOSTRELO_FUZZ=ON -DBUILD_TESTING=OFF
-cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzzers
+cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_parsers
+mkdir -p $(FUZZ_DIR)/corpus $(FUZZ_DIR)/artifacts
+ASAN_SYMBOLIZER_PATH=/usr/lib/llvm-14/bin/llvm-symbolizer UBSAN_OPTIONS=print_stacktrace=1 \
+    $(FUZZ_DIR)/fuzz/fuzz_parsers -max_total_time=$(1) -timeout=10 \
+    -artifact_prefix=$(FUZZ_DIR)/artifacts/ $(FUZZ_DIR)/corpus tests/fixtures \
+    >$(FUZZ_DIR)/fuzz.log 2>&1 || { tail -n 60 $(FUZZ_DIR)/fuzz.log; exit 1; }
+@echo "fuzz_parsers: $$(grep '^Done ' $(FUZZ_DIR)/fuzz.log)"
 endef
 
 # $(call ensure-packages,LIST)
@@ -54,12 +62,10 @@ test: test-packages
 	cmake -S . -B $(SANITIZE_DIR) -DBUILD_TESTING=ON -DOSTRELO_SANITIZE=ON
 	cmake --build $(SANITIZE_DIR) -j $(JOBS)
 	ctest --test-dir $(SANITIZE_DIR) --output-on-failure -j $(JOBS)
-	$(build-fuzzers)
-	fuzz/run.sh $(FUZZ_DIR) $(FUZZ_SMOKE_SECONDS)
+	$(call fuzz,$(FUZZ_SMOKE_SECONDS))
 
 fuzz: fuzz-packages
-	$(build-fuzzers)
-	fuzz/run.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
+	$(call fuzz,$(FUZZ_SECONDS))
 
 run-packages:
 	$(call ensure-packages,$(RUN_PACKAGES))

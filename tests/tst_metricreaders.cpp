@@ -4,54 +4,48 @@
 
 using namespace MetricReaders;
 
+// Every message is recorded: only the swap reader may log, and an unexpected one (QProcess's
+// "Destroyed while process is still running", say) fails the test it came from.
+static QStringList logged;
+static QtMessageHandler testlib = nullptr;
+
+static QString fixture(const QString &name)
+{
+    return QFINDTESTDATA("fixtures/" + name);
+}
+
 class tst_MetricReaders : public QObject
 {
     Q_OBJECT
 
-    // Only the swap reader may log; QTest alone would let any other message pass, such as
-    // QProcess's "Destroyed while process is still running".
-    static inline QtMessageHandler testlibHandler = nullptr;
-    static inline QStringList loggedMessages;
     QStringList expectedMessages;
-    const QByteArray originalPath = qgetenv("PATH");
-
-    static void record(QtMsgType type, const QMessageLogContext &context, const QString &text)
-    {
-        loggedMessages << text;
-        testlibHandler(type, context, text);
-    }
-
-    static QString fixture(const QString &name) { return QFINDTESTDATA("fixtures/" + name); }
+    const QByteArray path = qgetenv("PATH");
 
 private slots:
-    void initTestCase() { testlibHandler = qInstallMessageHandler(record); }
-    void init() { loggedMessages = expectedMessages = QStringList(); }
-    void cleanup()
+    void initTestCase()
     {
-        QCOMPARE(loggedMessages, expectedMessages);
-        // No child is left, running or zombie: /proc/<pid>/stat reads "pid (comm) state ppid ...".
-        const QString self = QString::number(QCoreApplication::applicationPid());
-        for (const QString &pid : QDir("/proc").entryList(QDir::Dirs)) {
-            QFile file("/proc/" + pid + "/stat");
-            if (file.open(QIODevice::ReadOnly))
-                QVERIFY2(QString(file.readAll()).section(") ", -1).section(' ', 1, 1) != self,
-                    qPrintable(pid));
-        }
+        testlib = qInstallMessageHandler(
+            [](QtMsgType type, const QMessageLogContext &c, const QString &text) {
+                logged << text, testlib(type, c, text);
+            });
     }
+    void init() { logged = expectedMessages = QStringList(); }
+    void cleanup() { QCOMPARE(logged, expectedMessages); }
 
     void cpuSamples_data()
     {
         QTest::addColumn<QString>("lines");
         QTest::addColumn<double>("usage");
-        QTest::newRow("25.0 for 600/400 then 1000/700")
-            << "cpu 200 0 0 350 50 0 0 0\ncpu 300 0 0 600 100 0 0 0" << 25.0;
-        QTest::newRow("more than eight counters cut after eight")
-            << "cpu 200 0 0 350 50 0 0 0 20 5\ncpu 300 0 0 600 100 0 0 0 60 9" << 25.0;
-        QTest::newRow("fewer than eight counters") << "cpu 200 0 0 400\ncpu 300 0 0 700" << 25.0;
-        QTest::newRow("iowait counts as idle") << "cpu 200 0 0 400 0\ncpu 200 0 0 400 100" << 0.0;
+        // clang-format off
+        QTest::newRow("busy 100 of 400") << "cpu 200 0 0 350 50 0 0 0\ncpu 300 0 0 600 100 0 0 0" << 25.0;
+        QTest::newRow("cut after eight") << "cpu 200 0 0 350 50 0 0 0 20 5\ncpu 300 0 0 600 100 0 0 0 60 9" << 25.0;
+        QTest::newRow("fewer than eight") << "cpu 200 0 0 400\ncpu 300 0 0 700" << 25.0;
+        QTest::newRow("iowait is idle") << "cpu 200 0 0 400 0\ncpu 200 0 0 400 100" << 0.0;
         QTest::newRow("zero total delta") << "cpu 200 0 0 400\ncpu 200 0 0 400" << 0.0;
-        QTest::newRow("idle counter going back") << "cpu 100 0 0 400\ncpu 300 0 0 300" << 0.0;
-        QTest::newRow("within 0..100: 64-bit delta") << "cpu 1\ncpu 18446744073709551615" << 100.0;
+        QTest::newRow("idle going back") << "cpu 100 0 0 400\ncpu 300 0 0 300" << 0.0;
+        QTest::newRow("idle above total") << "cpu 9 0 0 1\ncpu 0 0 0 20" << 0.0;
+        QTest::newRow("64-bit delta") << "cpu 1\ncpu 18446744073709551615" << 100.0;
+        // clang-format on
     }
     void cpuSamples()
     {
@@ -59,65 +53,62 @@ private slots:
         CpuSample first, second;
         QVERIFY(parseCpuSample(lines.section('\n', 0, 0).toLatin1(), &first));
         QVERIFY(parseCpuSample(lines.section('\n', 1).toLatin1(), &second));
-        const double usage = cpuUsagePercent(first, second);
-        QVERIFY(usage >= 0.0 && usage <= 100.0);
-        QTEST(usage, "usage");
+        QTEST(cpuUsagePercent(first, second), "usage");
     }
 
-    // Every read but the last gives 0.0, whatever baseline an earlier row left.
+    // Reads of fixture trees: every read but the last gives 0.0, whatever baseline it left.
     void cpuReader_data()
     {
         QTest::addColumn<QString>("trees");
-        QTest::addColumn<double>("lastUsage");
-        QTest::newRow("missing, empty or counterless stat keeps the baseline")
-            << "cpu-baseline no-sources cpu-empty cpu-no-counters cpu-quarter-busy" << 25.0;
-        QTest::newRow("counters going backwards become the baseline")
-            << "cpu-quarter-busy cpu-baseline cpu-quarter-busy" << 25.0;
+        // clang-format off
+        QTest::newRow("missing, empty, counterless") << "cpu-baseline no-sources cpu-empty cpu-no-counters";
+        QTest::newRow("going back is a new baseline") << "cpu-quarter-busy cpu-baseline";
+        // clang-format on
     }
     void cpuReader()
     {
         QFETCH(QString, trees);
-        const QStringList reads = trees.split(' ');
-        for (const QString &tree : reads.mid(0, reads.size() - 1))
+        for (const QString &tree : trees.split(' '))
             QCOMPARE(readCpuUsage(fixture(tree)), 0.0);
-        QTEST(readCpuUsage(fixture(reads.last())), "lastUsage");
+        QCOMPARE(readCpuUsage(fixture("cpu-quarter-busy")), 25.0);
     }
 
-    // Here and for the frequency a fixture root (an absolute path) is read, other input parsed.
-    // Swap messages starting with "Swap" are infos, the others warnings.
+    // Input starting with '/' is a fixture tree to read, any other is parsed. Messages starting
+    // with "Swap" are infos, the others warnings.
     void meminfo_data()
     {
         QTest::addColumn<QString>("input");
         QTest::addColumn<double>("memory");
         QTest::addColumn<double>("swap");
-        QTest::addColumn<QStringList>("messages");
-        const QStringList third { "SwapTotal: 300", "SwapFree: 200",
-            "Swap usage calculated: 33.3333 % (Total: 300  Free: 200 )" };
-        QTest::newRow("MemTotal 800, MemAvailable 300, SwapTotal 300, SwapFree 200")
-            << fixture("mem-small") << 62.5 << 100.0 / 3 << third;
-        QTest::newRow("longer key starting with MemTotal, text before SwapTotal:")
-            << "MemTotals: 800\nMemAvailable: 300\nXSwapTotal: 300\nSwapFree: 200" << 62.5
-            << 100.0 / 3 << third;
-        QTest::newRow("no MemAvailable")
-            << "MemTotal: 800\nSwapTotal: 300\nSwapFree: 200" << 100.0 << 100.0 / 3 << third;
-        QTest::newRow("indented MemTotal, SwapTotal equal to SwapFree")
+        QTest::addColumn<QString>("messages");
+        // clang-format off
+        const QString third = "SwapTotal: 300|SwapFree: 200|"
+                              "Swap usage calculated: 33.3333 % (Total: 300  Free: 200 )";
+        QTest::newRow("800/300, swap 300/200") << fixture("mem-small") << 62.5 << 100.0 / 3 << third;
+        QTest::newRow("keys inside words")
+            << "MemTotals: 800\nMemAvailable: 300\nXSwapTotal: 300\nSwapFree: 200" << 62.5 << 100.0 / 3 << third;
+        QTest::newRow("no MemAvailable, stop at SwapFree")
+            << "MemTotal: 800\nSwapTotal: 300\nSwapFree: 200\nSwapFree: 0" << 100.0 << 100.0 / 3 << third;
+        QTest::newRow("indented, all free")
             << " MemTotal: 800\nMemAvailable: 300\nSwapTotal: 300\nSwapFree: 300" << 0.0 << 0.0
-            << QStringList { "SwapTotal: 300", "SwapFree: 300",
-                   "Swap usage calculated: 0 % (Total: 300  Free: 300 )" };
-        QTest::newRow("MemAvailable before MemTotal, no swap")
+            << "SwapTotal: 300|SwapFree: 300|Swap usage calculated: 0 % (Total: 300  Free: 300 )";
+        QTest::newRow("available first, no swap")
             << "MemAvailable: 300\nMemTotal: 800\nSwapTotal: 0\nSwapFree: 0" << 0.0 << 0.0
-            << QStringList { "SwapTotal: 0", "SwapFree: 0",
-                   "No valid swap data found in /proc/meminfo" };
-        QTest::newRow("no file") << fixture("no-sources") << 0.0 << 0.0
-                                 << QStringList { "Failed to open /proc/meminfo for swap usage" };
+            << "SwapTotal: 0|SwapFree: 0|No valid swap data found in /proc/meminfo";
+        QTest::newRow("beyond 64 bits, below 0")
+            << "MemTotal: 99999999999999999999\nMemAvailable: -9\nSwapTotal: 4\nSwapFree: -" << 100.0 << 100.0
+            << "SwapTotal: 4|SwapFree: 0|Swap usage calculated: 100 % (Total: 4  Free: 0 )";
+        QTest::newRow("no file")
+            << fixture("no-sources") << 0.0 << 0.0 << "Failed to open /proc/meminfo for swap usage";
+        // clang-format on
     }
     void meminfo()
     {
         QFETCH(QString, input);
-        QFETCH(QStringList, messages);
-        for (const QString &m : qAsConst(messages))
+        QFETCH(QString, messages);
+        expectedMessages = messages.split('|');
+        for (const QString &m : qAsConst(expectedMessages))
             QTest::ignoreMessage(m.startsWith("Swap") ? QtInfoMsg : QtWarningMsg, qPrintable(m));
-        expectedMessages = messages;
         const bool file = input.startsWith('/');
         QTEST(file ? readMemoryUsage(input) : parseMemoryUsage(input.toLatin1()), "memory");
         QTEST(file ? readSwapUsage(input) : parseSwapUsage(input.toLatin1()), "swap");
@@ -127,14 +118,16 @@ private slots:
     {
         QTest::addColumn<QString>("input");
         QTest::addColumn<int>("megahertz");
+        // clang-format off
         QTest::newRow("2400000 kHz") << fixture("freq-2400000") << 2400;
-        QTest::newRow("2399999 kHz truncated") << "2399999\n" << 2399;
+        QTest::newRow("truncated") << "2399999\n" << 2399;
         QTest::newRow("below 1000 kHz") << "999\n" << 0;
-        QTest::newRow("trailing text ignored") << "2400000 kHz\n" << 2400;
+        QTest::newRow("trailing text") << "2400000 kHz\n" << 2400;
         QTest::newRow("empty line") << "\n" << 0;
         QTest::newRow("no digits") << "<unknown>\n" << 0;
         QTest::newRow("beyond 32 bits") << "99999999999\n" << 0;
         QTest::newRow("missing file") << fixture("no-sources") << 0;
+        // clang-format on
     }
     void frequency()
     {
@@ -143,56 +136,59 @@ private slots:
         QTEST(file ? readCpuFrequency(input) : parseCpuFrequency(input.toLatin1()), "megahertz");
     }
 
-    void sensors_data()
-    {
-        QTest::addColumn<QString>("tree");
-        QTest::addColumn<int>("maximum");
-        QTest::addColumn<int>("average");
-        QTest::addColumn<int>("other");
-        QTest::newRow("45000, 52999 and 38500") << "temp-three-sensors" << 52 << 45 << 47;
-        QTest::newRow("45 and 46 average 45") << "temp-average-truncated" << 46 << 45 << 47;
-        QTest::newRow("-5500 counts as -5") << "temp-negative" << 31 << 13 << -3;
-        QTest::newRow("only thermal_zone3 and hwmon7") << "temp-gaps" << 50 << 45 << 2;
-        QTest::newRow("text, empty, overflow skipped") << "temp-unreadable" << 51 << 47 << 45;
-        QTest::newRow("no thermal_zone0, hwmon0 47800") << "temp-hwmon0-first" << 47 << 47 << 49;
-        QTest::newRow("no sensors") << "no-sources" << 5 << -2 << 2;
-    }
-    void sensors()
-    {
-        QFETCH(QString, tree);
-        QTEST(readCpuMaxTemperature(fixture(tree)), "maximum");
-        QTEST(readAverageTemperature(fixture(tree)), "average");
-        QTEST(readOtherTemperature(fixture(tree)), "other");
-    }
-
-    // "TREE BIN [OUTPUT [EXIT]]": the fixture tree, and smartctl from BIN printing OUTPUT from
-    // fixtures/smartctl and exiting with EXIT (bin-failing exits 2). disk-hwmon's hwmon0 reads 50.
-    void disk_data()
+    // "TREE BIN [OUTPUT [EXIT]]": a fixture tree, and smartctl from BIN printing OUTPUT from
+    // fixtures/smartctl and exiting with EXIT (bin-failing exits 2); then the maximum, average,
+    // disk and other temperature.
+    void temperatures_data()
     {
         QTest::addColumn<QString>("setup");
-        QTest::addColumn<int>("celsius");
-        QTest::newRow("Temperature_Celsius 36") << "disk-hwmon bin-canned hdd.txt" << 36;
-        QTest::newRow("lower-case name") << "disk-hwmon bin-canned hdd-lowercase.txt" << 36;
-        QTest::newRow("first of two rows") << "disk-hwmon bin-canned seagate-airflow.txt" << 31;
-        QTest::newRow("short and 36/45 rows skipped")
-            << "disk-hwmon bin-canned unusable-rows.txt" << 38;
-        QTest::newRow("exit status not 0") << "disk-hwmon bin-canned hdd.txt 4" << 50;
-        QTest::newRow("failing smartctl, hwmon out of range, thermal_zone0 40000")
-            << "disk-thermal-only bin-failing" << 37;
-        QTest::newRow("0 and 100000 skipped, then 99999") << "disk-range-99 bin-failing" << 99;
-        QTest::newRow("1000") << "disk-range-1 bin-failing" << 1;
-        QTest::newRow("no sensors") << "no-sources bin-failing" << -3;
-        // Killed after 3 s, with the table printed so far; cleanup() then finds no child left.
-        QTest::newRow("hanging smartctl") << "disk-hwmon bin-hanging hdd.txt" << 36;
+        QTest::addColumn<QString>("celsius");
+        // clang-format off
+        QTest::newRow("45000, 52999, 38500") << "temp-three-sensors bin-failing" << "52 45 38 47";
+        QTest::newRow("45 and 46 average 45") << "temp-average-truncated bin-failing" << "46 45 42 47";
+        QTest::newRow("-5500 counts as -5") << "temp-negative bin-failing" << "31 13 31 -3";
+        QTest::newRow("thermal_zone3, hwmon7") << "temp-gaps bin-failing" << "50 45 -3 2";
+        QTest::newRow("text, empty, overflow") << "temp-unreadable bin-failing" << "51 47 43 45";
+        QTest::newRow("hwmon0 first") << "temp-hwmon0-first bin-failing" << "47 47 47 49";
+        QTest::newRow("no sensors") << "no-sources bin-failing" << "5 -2 -3 2";
+        QTest::newRow("Temperature_Celsius") << "disk-hwmon bin-canned hdd.txt" << "50 50 36 52";
+        QTest::newRow("lower case") << "disk-hwmon bin-canned hdd-lowercase.txt" << "50 50 36 52";
+        QTest::newRow("first of two rows") << "disk-hwmon bin-canned seagate-airflow.txt" << "50 50 31 52";
+        QTest::newRow("unusable rows") << "disk-hwmon bin-canned unusable-rows.txt" << "50 50 38 52";
+        QTest::newRow("no temperature row") << "disk-hwmon bin-canned ssd-no-temperature.txt" << "50 50 50 52";
+        QTest::newRow("exit status 4") << "disk-hwmon bin-canned hdd.txt 4" << "50 50 50 52";
+        QTest::newRow("hwmon 0, 100000") << "disk-thermal-only bin-failing" << "100 46 37 42";
+        QTest::newRow("hwmon 99999") << "disk-range-99 bin-failing" << "100 61 99 2";
+        QTest::newRow("hwmon 1000") << "disk-range-1 bin-failing" << "100 33 1 2";
+        // Killed after 3 s, with the table printed so far.
+        QTest::newRow("hanging smartctl") << "disk-hwmon bin-hanging hdd.txt" << "50 50 36 52";
+        // clang-format on
     }
-    void disk()
+    void temperatures()
     {
         QFETCH(QString, setup);
         const QStringList args = setup.split(' ');
-        qputenv("PATH", QFile::encodeName(QFINDTESTDATA(args.at(1))) + ':' + originalPath);
+        const QString root = fixture(args.at(0));
+        qputenv("PATH", QFile::encodeName(QFINDTESTDATA(args.at(1))) + ':' + path);
         qputenv("SMARTCTL_CANNED", QFile::encodeName(fixture("smartctl/" + args.value(2))));
         qputenv("SMARTCTL_EXIT", args.value(3, "0").toLatin1());
-        QTEST(readDiskTemperature(fixture(args.at(0))), "celsius");
+        QElapsedTimer timer;
+        timer.start();
+        const int disk = readDiskTemperature(root);
+        QVERIFY2(timer.elapsed() < 4500, "the wait for smartctl is bounded");
+        QTEST(QString("%1 %2 %3 %4")
+                  .arg(readCpuMaxTemperature(root))
+                  .arg(readAverageTemperature(root))
+                  .arg(disk)
+                  .arg(readOtherTemperature(root)),
+            "celsius");
+        // No child is left, running or zombie: /proc/<pid>/stat reads "pid (comm) state ppid ...".
+        for (const QString &pid : QDir("/proc").entryList(QDir::Dirs)) {
+            QFile stat("/proc/" + pid + "/stat");
+            QVERIFY(!stat.open(QIODevice::ReadOnly)
+                || QString(stat.readAll()).section(") ", -1).section(' ', 1, 1).toLongLong()
+                    != QCoreApplication::applicationPid());
+        }
     }
 };
 

@@ -1,196 +1,128 @@
-// Drives the real binary on its own X server (see isolate.sh): start-up, the single-instance
-// guard and the way out through signals.
-#include <QtTest>
+// Drives the real binary on the private X server and tray host of isolate.sh: start-up, the
+// single-instance guard and the ways out.
+#include "xserver.h"
 
-#include <QMessageBox>
-#include <QScreen>
-#include <QSettings>
+#include <QtTest>
+#include <QtWidgets>
 
 #include <csignal>
 
-namespace {
-QString run(const QString &program, const QStringList &arguments)
+static bool hasIcon(const QString &window)
 {
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished();
-    return QString::fromUtf8(process.readAllStandardOutput());
+    return run("xprop -id " + window + " _NET_WM_ICON").join(' ').contains("Icon (48 x 48)");
 }
-
-QString xdotool(const QStringList &arguments)
-{
-    return run(QStringLiteral("xdotool"), arguments);
-}
-
-QStringList visibleWindows(const QString &title)
-{
-    // Top-level windows only: the tray icon is a window of the same name inside the tray.
-    return xdotool({ QStringLiteral("search"), QStringLiteral("--maxdepth"), QStringLiteral("1"),
-                       QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
-                       QLatin1Char('^') + title + QLatin1Char('$') })
-        .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-}
-
-bool hasIcon(const QString &window)
-{
-    return run(
-        QStringLiteral("xprop"), { QStringLiteral("-id"), window, QStringLiteral("_NET_WM_ICON") })
-        .contains(QLatin1String("Icon (48 x 48)"));
-}
-
-QString settingsPath()
-{
-    return qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/ostrelo/settings.conf");
-}
-} // namespace
 
 class tst_Startup : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void init();
-    void cleanup();
-    void secondStartIsRefused();
-    void killedInstanceDoesNotBlock();
-    void iconWithoutInstalledFile();
-    void signalSavesSelection_data();
-    void signalSavesSelection();
-
-private:
-    QProcess *startMonitor(const QString &program = qEnvironmentVariable("OSTRELO_BINARY"));
-
     QList<QProcess *> monitors;
-};
+    const QString settingsFile = qEnvironmentVariable("XDG_CONFIG_HOME") + "/ostrelo/settings.conf";
 
-void tst_Startup::init()
-{
-    QFile::remove(settingsPath());
-}
-
-void tst_Startup::cleanup()
-{
-    for (QProcess *monitor : qAsConst(monitors)) {
-        // Politely, so no instance leaves its segment behind in the kernel.
-        monitor->terminate();
-        if (!monitor->waitForFinished(10000))
-            monitor->kill();
+    QProcess *start(const QString &program = qEnvironmentVariable("OSTRELO_BINARY"))
+    {
+        auto *monitor = new QProcess(this);
+        monitor->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        monitor->start(program, QStringList());
+        monitors << monitor;
+        return monitor;
     }
-    qDeleteAll(monitors);
-    monitors.clear();
-    QTRY_VERIFY(visibleWindows(QStringLiteral("Ostrelo")).isEmpty());
-}
 
-QProcess *tst_Startup::startMonitor(const QString &program)
-{
-    auto *monitor = new QProcess(this);
-    monitor->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    monitor->start(program, QStringList());
-    monitors.append(monitor);
-    if (!monitor->waitForStarted())
-        qFatal("cannot start %s", qPrintable(program));
-    return monitor;
-}
+private slots:
+    void initTestCase()
+    {
+        QTRY_VERIFY_WITH_TIMEOUT(QSystemTrayIcon::isSystemTrayAvailable(), 10000);
+    }
 
-void tst_Startup::secondStartIsRefused()
-{
-    QProcess *first = startMonitor();
-    QTRY_COMPARE_WITH_TIMEOUT(visibleWindows(QStringLiteral("Ostrelo")).size(), 1, 10000);
-    QVERIFY(visibleWindows(QStringLiteral("提示")).isEmpty());
-    QVERIFY(hasIcon(visibleWindows(QStringLiteral("Ostrelo")).constFirst()));
+    void cleanup()
+    {
+        for (QProcess *monitor : qAsConst(monitors)) {
+            monitor->terminate(); // politely, so no instance leaves its segment behind
+            if (!monitor->waitForFinished(10000))
+                monitor->kill();
+        }
+        qDeleteAll(monitors);
+        monitors.clear();
+        QTRY_VERIFY(windows("Ostrelo").isEmpty());
+        QFile::remove(settingsFile);
+    }
 
-    QProcess *second = startMonitor();
-    QTRY_COMPARE_WITH_TIMEOUT(visibleWindows(QStringLiteral("提示")).size(), 1, 10000);
-    const QString boxId = visibleWindows(QStringLiteral("提示")).constFirst();
-    QVERIFY(hasIcon(boxId));
+    void singleInstance()
+    {
+        // A copy with no share/ beside it takes the built-in icon.
+        QTemporaryDir bare;
+        QVERIFY(QDir(bare.path()).mkpath("bin"));
+        QVERIFY(QFile::copy(qEnvironmentVariable("OSTRELO_BINARY"), bare.filePath("bin/ostrelo")));
+        QProcess *killed = start(bare.filePath("bin/ostrelo"));
+        QTRY_COMPARE_WITH_TIMEOUT(windows("Ostrelo").size(), 1, 10000);
+        QVERIFY(hasIcon(windows("Ostrelo").constFirst()));
+        // Killed, it leaves its segment behind, which must not block the next start.
+        killed->kill();
+        QVERIFY(killed->waitForFinished());
+        QProcess *first = start();
+        QTRY_COMPARE_WITH_TIMEOUT(windows("Ostrelo").size(), 1, 10000);
 
-    // The box is compared pixel for pixel with one built here with the expected text and
-    // buttons: same Qt, same fonts, so only a different text or button row can differ.
-    QMessageBox reference(QMessageBox::Information, QStringLiteral("提示"),
-        QStringLiteral("程序已经运行,请点击托盘图标打开主界面"), QMessageBox::Ok);
-    reference.setDefaultButton(QMessageBox::NoButton);
-    reference.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&reference));
-    QScreen *screen = QGuiApplication::primaryScreen();
-    QTRY_COMPARE(screen->grabWindow(boxId.toULongLong()).toImage(),
-        screen->grabWindow(reference.winId()).toImage());
-    reference.hide();
+        QProcess *second = start();
+        QTRY_COMPARE_WITH_TIMEOUT(windows("提示").size(), 1, 10000);
+        const QString box = windows("提示").constFirst();
+        QVERIFY(hasIcon(box) && hasIcon(windows("Ostrelo").constFirst()));
+        // Compared pixel for pixel with a box built here: same Qt, same fonts, so only another
+        // text or button row can differ.
+        QMessageBox reference(QMessageBox::Information, "提示",
+            "程序已经运行,请点击托盘图标打开主界面", QMessageBox::Ok);
+        reference.setDefaultButton(QMessageBox::NoButton);
+        reference.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&reference));
+        QScreen *screen = QGuiApplication::primaryScreen();
+        QTRY_COMPARE(screen->grabWindow(box.toULongLong()).toImage(),
+            screen->grabWindow(reference.winId()).toImage());
+        reference.hide();
+        run("xdotool windowfocus --sync " + box + " key Return");
+        QVERIFY(second->waitForFinished(10000));
+        QCOMPARE(second->exitCode(), 1);
+        QCOMPARE(first->state(), QProcess::Running);
+        QCOMPARE(windows("Ostrelo").size(), 1);
+    }
 
-    QCOMPARE(visibleWindows(QStringLiteral("Ostrelo")).size(), 1);
-    xdotool({ QStringLiteral("windowfocus"), QStringLiteral("--sync"), boxId });
-    xdotool({ QStringLiteral("key"), QStringLiteral("Return") });
-    QVERIFY(second->waitForFinished(10000));
-    QCOMPARE(second->exitStatus(), QProcess::NormalExit);
-    QCOMPARE(second->exitCode(), 1);
-    QCOMPARE(first->state(), QProcess::Running);
-    QCOMPARE(visibleWindows(QStringLiteral("Ostrelo")).size(), 1);
-}
-
-void tst_Startup::killedInstanceDoesNotBlock()
-{
-    QProcess *killed = startMonitor();
-    QTRY_COMPARE_WITH_TIMEOUT(visibleWindows(QStringLiteral("Ostrelo")).size(), 1, 10000);
-    killed->kill();
-    QVERIFY(killed->waitForFinished());
-
-    startMonitor();
-    QTRY_COMPARE_WITH_TIMEOUT(visibleWindows(QStringLiteral("Ostrelo")).size(), 1, 10000);
-    QVERIFY(visibleWindows(QStringLiteral("提示")).isEmpty());
-
-    // The lock really is held again: a further start is refused.
-    startMonitor();
-    QTRY_COMPARE_WITH_TIMEOUT(visibleWindows(QStringLiteral("提示")).size(), 1, 10000);
-}
-
-void tst_Startup::iconWithoutInstalledFile()
-{
-    // A copy of the binary with no share/ beside it falls back to the built-in icon.
-    QTemporaryDir bare;
-    QVERIFY(QDir(bare.path()).mkpath(QStringLiteral("bin")));
-    const QString copy = bare.filePath(QStringLiteral("bin/ostrelo"));
-    QVERIFY(QFile::copy(qEnvironmentVariable("OSTRELO_BINARY"), copy));
-    startMonitor(copy);
-    QTRY_COMPARE_WITH_TIMEOUT(visibleWindows(QStringLiteral("Ostrelo")).size(), 1, 10000);
-    QVERIFY(hasIcon(visibleWindows(QStringLiteral("Ostrelo")).constFirst()));
-}
-
-void tst_Startup::signalSavesSelection_data()
-{
-    QTest::addColumn<int>("signal");
-    QTest::newRow("SIGTERM") << SIGTERM;
-    QTest::newRow("SIGINT") << SIGINT;
-    QTest::newRow("SIGHUP") << SIGHUP;
-}
-
-void tst_Startup::signalSavesSelection()
-{
-    QFETCH(int, signal);
-    QProcess *monitor = startMonitor();
-    QTRY_COMPARE_WITH_TIMEOUT(visibleWindows(QStringLiteral("Ostrelo")).size(), 1, 10000);
-
-    // Tick the fourth box (CPU frequency) from the keyboard; its label makes the window taller.
-    const QString window = visibleWindows(QStringLiteral("Ostrelo")).constFirst();
-    const QString before = xdotool({ QStringLiteral("getwindowgeometry"), window });
-    xdotool({ QStringLiteral("windowfocus"), QStringLiteral("--sync"), window });
-    xdotool({ QStringLiteral("key"), QStringLiteral("Tab"), QStringLiteral("Tab"),
-        QStringLiteral("Tab"), QStringLiteral("space") });
-    QTRY_VERIFY(xdotool({ QStringLiteral("getwindowgeometry"), window }) != before);
-
-    ::kill(monitor->processId(), signal);
-    QVERIFY(monitor->waitForFinished(10000));
-    QCOMPARE(monitor->exitStatus(), QProcess::NormalExit);
-    QCOMPARE(monitor->exitCode(), 0);
-
-    const QSettings stored(settingsPath(), QSettings::IniFormat);
-    QCOMPARE(stored.allKeys().size(), 8);
-    QCOMPARE(stored.value(QStringLiteral("cpuFreqEnabled")).toString(), QStringLiteral("true"));
-    QCOMPARE(stored.value(QStringLiteral("otherTempEnabled")).toString(), QStringLiteral("false"));
-
-    // The lock went with it: the next start is not refused.
-    startMonitor();
-    QTRY_COMPARE_WITH_TIMEOUT(visibleWindows(QStringLiteral("Ostrelo")).size(), 1, 10000);
-    QVERIFY(visibleWindows(QStringLiteral("提示")).isEmpty());
-}
+    void endings_data()
+    {
+        QTest::addColumn<int>("signal"); // 0: the tray menu's "退出"
+        QTest::newRow("SIGTERM") << SIGTERM;
+        QTest::newRow("SIGINT") << SIGINT;
+        QTest::newRow("SIGHUP") << SIGHUP;
+        QTest::newRow("tray menu") << 0;
+    }
+    void endings()
+    {
+        QFETCH(int, signal);
+        QProcess *monitor = start();
+        QTRY_COMPARE_WITH_TIMEOUT(windows("Ostrelo").size(), 1, 10000);
+        // Tick the fourth box (CPU frequency) from the keyboard; its label makes the window taller.
+        const QString window = windows("Ostrelo").constFirst();
+        const QStringList before = run("xdotool getwindowgeometry " + window);
+        run("xdotool windowfocus --sync " + window + " key Tab Tab Tab space");
+        QTRY_VERIFY(run("xdotool getwindowgeometry " + window) != before);
+        if (signal) {
+            ::kill(monitor->processId(), signal);
+        } else {
+            QString icon;
+            QTRY_VERIFY_WITH_TIMEOUT(!(icon = dockedIcon("ostrelo")).isEmpty(), 10000);
+            run("xdotool mousemove --window " + icon + " 11 11 click 3");
+            QTRY_COMPARE(windows("ostrelo", "--class").size(), 2); // the menu is a top level too
+            run("xdotool key Down Down Return");
+        }
+        QVERIFY(monitor->waitForFinished(10000));
+        QCOMPARE(monitor->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(monitor->exitCode(), 0);
+        const QSettings stored(settingsFile, QSettings::IniFormat);
+        QCOMPARE(stored.allKeys().size(), 8);
+        QCOMPARE(stored.value("cpuFreqEnabled").toString(), "true");
+        QCOMPARE(stored.value("otherTempEnabled").toString(), "false");
+        // The lock went with it: the next start is not refused.
+        start();
+        QTRY_COMPARE_WITH_TIMEOUT(windows("Ostrelo").size(), 1, 10000);
+    }
+};
 
 QTEST_MAIN(tst_Startup)
 #include "tst_startup.moc"
