@@ -6,8 +6,10 @@
 #include <QMessageBox>
 #include <QSharedMemory>
 #include <QSocketNotifier>
+#include <QStandardPaths>
 
 #include <csignal>
+#include <memory>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -44,16 +46,34 @@ void quitOnTerminationSignals(QObject *context)
         ::sigaction(signal, &action, nullptr);
 }
 
-// Only one monitor may run; a segment that nobody is attached to any longer (left by an instance
-// that was killed) is removed by our own detach, so it never locks the user out.
-bool takeInstanceLock(QSharedMemory &lock)
+// One monitor per account. The segment's key file lives in the user's own runtime directory
+// (mode 0700, checked by Qt), so no other account can create or hold it. The numeric key that
+// ftok() derives from that file keeps only part of its identity, so another account's segment
+// may still happen to have it; that one cannot be attached to and is not one of our instances.
+// A segment that nobody is attached to any longer (left by an instance that was killed) is
+// removed by our own detach, so it never locks the user out either.
+// Returns null when another instance runs; a lock that holds nothing when none can be taken
+// safely. Qt leaves a QSharedMemory with a native key unusable after a failed create() (the
+// lock it keeps inside remembers the error), so each step gets an object of its own.
+std::unique_ptr<QSharedMemory> takeInstanceLock()
 {
-    if (lock.create(1, QSharedMemory::ReadWrite))
-        return true;
-    if (!lock.attach(QSharedMemory::ReadWrite))
-        return false;
-    lock.detach();
-    return lock.create(1, QSharedMemory::ReadWrite);
+    const QString runtimeDir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    const auto segment = [&runtimeDir] {
+        auto lock = std::make_unique<QSharedMemory>();
+        lock->setNativeKey(runtimeDir + QStringLiteral("/ostrelo-instance"));
+        return lock;
+    };
+    if (runtimeDir.isEmpty()) // Qt has said why; a key file in a shared place is not safe
+        return std::make_unique<QSharedMemory>();
+    auto lock = segment();
+    if (lock->create(1, QSharedMemory::ReadWrite))
+        return lock;
+    const auto probe = segment();
+    if (!probe->attach(QSharedMemory::ReadWrite))
+        return probe->error() == QSharedMemory::PermissionDenied ? segment() : nullptr;
+    probe->detach();
+    lock = segment();
+    return lock->create(1, QSharedMemory::ReadWrite) ? std::move(lock) : nullptr;
 }
 } // namespace
 
@@ -71,8 +91,8 @@ int main(int argc, char *argv[])
         QFile::exists(iconPath) ? QIcon(iconPath) : QIcon(QStringLiteral(":/default_icon.png")));
     QCoreApplication::setApplicationName(QStringLiteral("Ostrelo"));
 
-    QSharedMemory instanceLock(QStringLiteral("ostrelo"));
-    if (!takeInstanceLock(instanceLock)) {
+    const std::unique_ptr<QSharedMemory> instanceLock = takeInstanceLock();
+    if (!instanceLock) {
         QMessageBox::information(nullptr, QStringLiteral("提示"),
             QStringLiteral("程序已经运行,请点击托盘图标打开主界面"), QMessageBox::Ok,
             QMessageBox::NoButton);

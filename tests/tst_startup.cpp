@@ -6,6 +6,7 @@
 #include <QtWidgets>
 
 #include <csignal>
+#include <unistd.h>
 
 static bool hasIcon(const QString &window)
 {
@@ -18,12 +19,26 @@ class tst_Startup : public QObject
 
     QList<QProcess *> monitors;
     const QString settingsFile = qEnvironmentVariable("XDG_CONFIG_HOME") + "/ostrelo/settings.conf";
+    // Where a second account can reach: a copy of the binary with no share/ beside it, a
+    // temporary folder shared by all as on a real machine, the second account's own folders.
+    QTemporaryDir shared { "/tmp/ostrelo-XXXXXX" };
 
-    QProcess *start(const QString &program = qEnvironmentVariable("OSTRELO_BINARY"))
+    // Starts the monitor as this account ("me"), its copy ("bare") or as nobody ("other").
+    QProcess *start(const QString &who = "me")
     {
         auto *monitor = new QProcess(this);
         monitor->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        monitor->start(program, QStringList());
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("TMPDIR", shared.filePath("tmp"));
+        monitor->setProcessEnvironment(environment);
+        const QString copy = shared.filePath("bin/ostrelo"), other = shared.filePath("other");
+        if (who == "other")
+            monitor->start("runuser",
+                { "-u", "nobody", "--", "env", "HOME=" + other, "XDG_CONFIG_HOME=" + other,
+                    "XDG_RUNTIME_DIR=" + other + "/runtime", copy });
+        else
+            monitor->start(
+                who == "bare" ? copy : qEnvironmentVariable("OSTRELO_BINARY"), QStringList());
         monitors << monitor;
         return monitor;
     }
@@ -32,6 +47,14 @@ private slots:
     void initTestCase()
     {
         QTRY_VERIFY_WITH_TIMEOUT(QSystemTrayIcon::isSystemTrayAvailable(), 10000);
+        QVERIFY(QDir(shared.path()).mkpath("bin") && QDir(shared.path()).mkpath("tmp")
+            && QDir(shared.path()).mkpath("other/runtime"));
+        QVERIFY(
+            QFile::copy(qEnvironmentVariable("OSTRELO_BINARY"), shared.filePath("bin/ostrelo")));
+        run("chmod 755 " + shared.path());
+        run("chmod 1777 " + shared.filePath("tmp"));
+        run("chmod 700 " + shared.filePath("other/runtime"));
+        run("chown -R nobody " + shared.filePath("other"));
     }
 
     void cleanup()
@@ -47,41 +70,58 @@ private slots:
         QFile::remove(settingsFile);
     }
 
+    // Starts in order, by who: "kill" kills the last one with SIGKILL, which leaves its segment
+    // behind. A start marked "!" must be refused with the box; any other shows one more window.
+    void singleInstance_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::newRow("one account, after a killed instance") << "bare kill me me!";
+        QTest::newRow("two accounts") << "me other other! me!";
+    }
     void singleInstance()
     {
-        // A copy with no share/ beside it takes the built-in icon.
-        QTemporaryDir bare;
-        QVERIFY(QDir(bare.path()).mkpath("bin"));
-        QVERIFY(QFile::copy(qEnvironmentVariable("OSTRELO_BINARY"), bare.filePath("bin/ostrelo")));
-        QProcess *killed = start(bare.filePath("bin/ostrelo"));
-        QTRY_COMPARE_WITH_TIMEOUT(windows("Ostrelo").size(), 1, 10000);
-        QVERIFY(hasIcon(windows("Ostrelo").constFirst()));
-        // Killed, it leaves its segment behind, which must not block the next start.
-        killed->kill();
-        QVERIFY(killed->waitForFinished());
-        QProcess *first = start();
-        QTRY_COMPARE_WITH_TIMEOUT(windows("Ostrelo").size(), 1, 10000);
-
-        QProcess *second = start();
-        QTRY_COMPARE_WITH_TIMEOUT(windows("提示").size(), 1, 10000);
-        const QString box = windows("提示").constFirst();
-        QVERIFY(hasIcon(box) && hasIcon(windows("Ostrelo").constFirst()));
-        // Compared pixel for pixel with a box built here: same Qt, same fonts, so only another
-        // text or button row can differ.
-        QMessageBox reference(QMessageBox::Information, "提示",
-            "程序已经运行,请点击托盘图标打开主界面", QMessageBox::Ok);
-        reference.setDefaultButton(QMessageBox::NoButton);
-        reference.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&reference));
-        QScreen *screen = QGuiApplication::primaryScreen();
-        QTRY_COMPARE(screen->grabWindow(box.toULongLong()).toImage(),
-            screen->grabWindow(reference.winId()).toImage());
-        reference.hide();
-        run("xdotool windowfocus --sync " + box + " key Return");
-        QVERIFY(second->waitForFinished(10000));
-        QCOMPARE(second->exitCode(), 1);
-        QCOMPARE(first->state(), QProcess::Running);
-        QCOMPARE(windows("Ostrelo").size(), 1);
+        QFETCH(QString, steps);
+        if (steps.contains("other") && ::geteuid() != 0)
+            QSKIP("starting the monitor as a second account needs root");
+        int shown = 0;
+        for (QString step : steps.split(' ')) {
+            if (step == "kill") {
+                monitors.last()->kill();
+                QVERIFY(monitors.takeLast()->waitForFinished());
+                --shown;
+                continue;
+            }
+            const bool refused = step.endsWith('!');
+            QProcess *monitor = start(step.remove('!'));
+            if (!refused) {
+                QTRY_COMPARE_WITH_TIMEOUT(windows("Ostrelo").size(), shown + 1, 10000);
+                ++shown;
+                for (const QString &window : windows("Ostrelo"))
+                    QVERIFY(hasIcon(window));
+                continue;
+            }
+            QTRY_COMPARE_WITH_TIMEOUT(windows("提示").size(), 1, 10000);
+            const QString box = windows("提示").constFirst();
+            QVERIFY(hasIcon(box));
+            // Compared pixel for pixel with a box built here: same Qt, same fonts, so only another
+            // text or button row can differ.
+            QMessageBox reference(QMessageBox::Information, "提示",
+                "程序已经运行,请点击托盘图标打开主界面", QMessageBox::Ok);
+            reference.setDefaultButton(QMessageBox::NoButton);
+            reference.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&reference));
+            QScreen *screen = QGuiApplication::primaryScreen();
+            QTRY_COMPARE(screen->grabWindow(box.toULongLong()).toImage(),
+                screen->grabWindow(reference.winId()).toImage());
+            reference.hide();
+            run("xdotool windowfocus --sync " + box + " key Return");
+            QVERIFY(monitor->waitForFinished(10000));
+            QCOMPARE(monitor->exitCode(), 1);
+            monitors.removeOne(monitor);
+        }
+        for (const QProcess *monitor : qAsConst(monitors))
+            QCOMPARE(monitor->state(), QProcess::Running);
+        QCOMPARE(windows("Ostrelo").size(), shown);
     }
 
     void endings_data()
