@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QStringBuilder>
 #include <QVector>
 #include <QtDebug>
@@ -11,6 +12,7 @@
 #include <algorithm>
 #include <array>
 #include <limits>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -34,6 +36,7 @@ constexpr int kSensorIndices = 10;
 constexpr int kLineBufferSize = 256;
 
 constexpr int kSmartctlTimeoutMs = 3000;
+constexpr int kReapTimeoutMs = 500;
 
 // The CPU sample taken by the previous readCpuUsage() in this process; a total of 0 means none.
 quint64 previousTotal = 0;
@@ -189,20 +192,30 @@ double usedPercent(qint64 total, qint64 part)
 // Runs `smartctl -A /dev/sda` and takes the temperature from its attribute table.
 bool smartctlTemperature(int *celsius)
 {
-    QProcess smartctl;
-    smartctl.setStandardErrorFile(QProcess::nullDevice());
-    smartctl.start(
-        QStringLiteral("smartctl"), { QStringLiteral("-A"), QStringLiteral("/dev/sda") });
+    // Looked up on the search path the start would use, so a system without smartctl forks
+    // nothing every second only to learn that again.
+    const QString program = QStandardPaths::findExecutable(QStringLiteral("smartctl"));
+    if (program.isEmpty())
+        return false;
+    std::unique_ptr<QProcess> smartctl(new QProcess);
+    smartctl->setStandardErrorFile(QProcess::nullDevice());
+    smartctl->start(program, { QStringLiteral("-A"), QStringLiteral("/dev/sda") });
     // A disk that stops answering can keep smartctl waiting far longer than one refresh; after the
     // wait, whatever it has printed so far is used.
-    smartctl.waitForFinished(kSmartctlTimeoutMs);
+    smartctl->waitForFinished(kSmartctlTimeoutMs);
     // The exit status is a bit mask of problems; only 0 vouches for the table.
-    const bool found = smartctl.exitCode() == 0
-        && parseSmartctlTemperature(smartctl.readAllStandardOutput(), celsius);
-    if (smartctl.state() != QProcess::NotRunning) {
-        smartctl.kill();
-        // Waiting lets QProcess reap the killed child, so no zombie is left behind.
-        smartctl.waitForFinished();
+    const bool found = smartctl->exitCode() == 0
+        && parseSmartctlTemperature(smartctl->readAllStandardOutput(), celsius);
+    if (smartctl->state() != QProcess::NotRunning) {
+        smartctl->kill();
+        // Waiting lets QProcess reap the killed child, so no zombie is left behind. One stuck in
+        // the kernel outlives even SIGKILL until its I/O ends: rather than block the window for
+        // that long (QProcess's destructor would wait 30 s), it is reaped when it ends.
+        if (!smartctl->waitForFinished(kReapTimeoutMs)) {
+            QProcess *stuck = smartctl.release();
+            QObject::connect(stuck, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished),
+                stuck, &QObject::deleteLater);
+        }
     }
     return found;
 }

@@ -14,6 +14,14 @@ static QString fixture(const QString &name)
     return QFINDTESTDATA("fixtures/" + name);
 }
 
+// The processes the machine has created since it started: /proc/stat's "processes" line.
+static qint64 processesCreated()
+{
+    QFile stat("/proc/stat");
+    stat.open(QIODevice::ReadOnly);
+    return QString(stat.readAll()).section("processes ", 1).section('\n', 0, 0).toLongLong();
+}
+
 class tst_MetricReaders : public QObject
 {
     Q_OBJECT
@@ -137,8 +145,8 @@ private slots:
     }
 
     // "TREE BIN [OUTPUT [EXIT]]": a fixture tree, and smartctl from BIN printing OUTPUT from
-    // fixtures/smartctl and exiting with EXIT (bin-failing exits 2); then the maximum, average,
-    // disk and other temperature.
+    // fixtures/smartctl and exiting with EXIT (bin-failing exits 2; with "nowhere" the search path
+    // has no smartctl at all); then the maximum, average, disk and other temperature.
     void temperatures_data()
     {
         QTest::addColumn<QString>("setup");
@@ -160,6 +168,7 @@ private slots:
         QTest::newRow("hwmon 0, 100000") << "disk-thermal-only bin-failing" << "100 46 37 42";
         QTest::newRow("hwmon 99999") << "disk-range-99 bin-failing" << "100 61 99 2";
         QTest::newRow("hwmon 1000") << "disk-range-1 bin-failing" << "100 33 1 2";
+        QTest::newRow("no smartctl") << "disk-hwmon nowhere" << "50 50 50 52";
         // Killed after 3 s, with the table printed so far.
         QTest::newRow("hanging smartctl") << "disk-hwmon bin-hanging hdd.txt" << "50 50 36 52";
         // clang-format on
@@ -169,13 +178,18 @@ private slots:
         QFETCH(QString, setup);
         const QStringList args = setup.split(' ');
         const QString root = fixture(args.at(0));
-        qputenv("PATH", QFile::encodeName(QFINDTESTDATA(args.at(1))) + ':' + path);
+        const bool nowhere = args.at(1) == "nowhere";
+        qputenv("PATH",
+            nowhere ? QFile::encodeName(root)
+                    : QFINDTESTDATA(args.at(1)).toLocal8Bit() + ':' + path);
         qputenv("SMARTCTL_CANNED", QFile::encodeName(fixture("smartctl/" + args.value(2))));
         qputenv("SMARTCTL_EXIT", args.value(3, "0").toLatin1());
         QElapsedTimer timer;
         timer.start();
+        const qint64 processes = processesCreated();
         const int disk = readDiskTemperature(root);
         QVERIFY2(timer.elapsed() < 4500, "the wait for smartctl is bounded");
+        QVERIFY2(!nowhere || processesCreated() == processes, "no process without smartctl");
         QTEST(QString("%1 %2 %3 %4")
                   .arg(readCpuMaxTemperature(root))
                   .arg(readAverageTemperature(root))
