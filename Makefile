@@ -69,3 +69,31 @@ test-packages:
 
 fuzz-packages:
 	$(call ensure-packages,$(FUZZ_PACKAGES))
+
+# The Debian package. `make deb` builds ostrelo_<version>_<arch>.deb in DEB_DIR with CPack, with
+# Debian's own compiler and linker flags (dpkg-buildflags, every hardening feature on).
+DEB_DIR ?= build-deb
+# dpkg-shlibdeps (dpkg-dev) computes Depends; CPack finds the binaries to give it with `file`.
+DEB_PACKAGES := $(RUN_PACKAGES) dpkg-dev file
+
+.PHONY: deb deb-packages icons
+
+deb: export DEB_BUILD_MAINT_OPTIONS = hardening=+all
+deb: deb-packages
+	rm -f $(DEB_DIR)/ostrelo_*.deb
+	cmake -S . -B $(DEB_DIR) -DCMAKE_BUILD_TYPE=None -DBUILD_TESTING=OFF \
+	    -DCMAKE_INSTALL_PREFIX=/usr -DOSTRELO_LINTIAN_OVERRIDES=ON \
+	    -DCMAKE_STRIP=$(CURDIR)/packaging/strip.sh \
+	    -DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CXXFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
+	    -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)"
+	cmake --build $(DEB_DIR) -j $(JOBS)
+	cd $(DEB_DIR) && cpack
+	@ls $(DEB_DIR)/ostrelo_*.deb
+
+deb-packages:
+	$(call ensure-packages,$(DEB_PACKAGES))
+
+# The PNG icons from data/ostrelo.svg, after a change of the drawing.
+icons:
+	$(call ensure-packages,librsvg2-bin)
+	scripts/render-icons.sh
