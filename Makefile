@@ -75,3 +75,49 @@ test-packages:
 
 fuzz-packages:
 	$(call ensure-packages,$(FUZZ_PACKAGES))
+
+# The Debian package. `make deb` builds ostrelo_<version>_<arch>.deb in DEB_DIR with CPack, with
+# Debian's own compiler and linker flags (dpkg-buildflags, every hardening feature on).
+# `make deb-check` judges it with lintian, desktop-file-validate and appstreamcli, installs it,
+# runs the installed program on a private desktop and purges it again; it changes the system,
+# so it runs as root only and stays out of `make test`. See scripts/deb-check.sh.
+DEB_DIR ?= build-deb
+# dpkg-shlibdeps (dpkg-dev) computes Depends; CPack finds the binaries to give it with `file`.
+DEB_PACKAGES := $(RUN_PACKAGES) dpkg-dev file
+DEB_CHECK_PACKAGES := $(DEB_PACKAGES) lintian desktop-file-utils appstream librsvg2-bin xvfb \
+    xauth x11-utils x11-apps trayer xdotool
+
+.PHONY: deb deb-check deb-packages deb-check-packages deb-check-root icons
+
+deb: export DEB_BUILD_MAINT_OPTIONS = hardening=+all
+deb: deb-packages
+	rm -f $(DEB_DIR)/ostrelo_*.deb
+	cmake -S . -B $(DEB_DIR) -DCMAKE_BUILD_TYPE=None -DBUILD_TESTING=OFF \
+	    -DCMAKE_INSTALL_PREFIX=/usr -DOSTRELO_LINTIAN_OVERRIDES=ON \
+	    -DCMAKE_STRIP=$(CURDIR)/packaging/strip.sh \
+	    -DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CXXFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
+	    -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)"
+	cmake --build $(DEB_DIR) -j $(JOBS)
+	cd $(DEB_DIR) && cpack
+	@ls $(DEB_DIR)/ostrelo_*.deb
+
+# Refused before anything is built or installed.
+deb-check-root:
+	@if [ "$$(id -u)" != 0 ]; then \
+	    echo "make deb-check installs and purges the ostrelo package: run it as root."; \
+	    exit 1; \
+	fi
+
+deb-check: deb-check-root deb-check-packages deb
+	scripts/deb-check.sh $(DEB_DIR)
+
+deb-packages:
+	$(call ensure-packages,$(DEB_PACKAGES))
+
+deb-check-packages:
+	$(call ensure-packages,$(DEB_CHECK_PACKAGES))
+
+# The PNG icons from data/ostrelo.svg, after a change of the drawing.
+icons:
+	$(call ensure-packages,librsvg2-bin)
+	scripts/render-icons.sh

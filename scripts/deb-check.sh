@@ -1,0 +1,273 @@
+#!/bin/sh
+# Judges the Debian package built by `make deb` the way Debian and its users would: lintian,
+# desktop-file-validate and appstreamcli on its files, then `apt-get install` of the .deb, the
+# installed /usr/bin/ostrelo on a private Xvfb with trayer as tray host (window, icon, tray icon
+# and its picture, a choice saved on SIGTERM), and `apt-get purge`, after which no file of the package may be left.
+#   scripts/deb-check.sh [DEB_DIR]     (root only; `make deb-check` builds the package first)
+# The package is installed without its recommendations, so that the purge leaves the machine as
+# it was. An ostrelo package installed before is purged first, so the check can run again.
+set -u
+cd "$(dirname "$0")/.."
+
+if [ "$(id -u)" != 0 ]; then
+    echo "deb-check installs and purges the ostrelo package: run it as root." >&2
+    exit 1
+fi
+
+deb_dir=${1:-build-deb}
+arch=$(dpkg --print-architecture)
+export DEBIAN_FRONTEND=noninteractive
+# Waits that must end are bounded, generously: a slow machine is not a failure.
+wait_seconds=60
+
+passed=0
+failed=0
+failures=""
+pass() {
+    passed=$((passed + 1))
+    echo "PASS  $1"
+}
+fail() {
+    failed=$((failed + 1))
+    failures="$failures
+      $1"
+    echo "FAIL  $1"
+}
+# check DESCRIPTION COMMAND [ARGS...]: one line per check, PASS or FAIL.
+check() {
+    description=$1
+    shift
+    if "$@"; then pass "$description"; else fail "$description"; fi
+}
+section() { printf '\n== %s\n' "$1"; }
+
+# until_true COMMAND [ARGS...]: true as soon as COMMAND is, false after wait_seconds.
+until_true() {
+    deadline=$(($(date +%s) + wait_seconds))
+    until "$@"; do
+        [ "$(date +%s)" -ge "$deadline" ] && return 1
+        sleep 0.2
+    done
+}
+
+scratch=$(mktemp -d)
+monitor=""
+tray=""
+xvfb=""
+installed_here=no
+cleanup() {
+    [ -n "$monitor" ] && kill -KILL "$monitor" 2>/dev/null
+    [ -n "$tray" ] && kill "$tray" 2>/dev/null
+    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+    wait 2>/dev/null
+    # Stopped half-way: the package does not stay behind.
+    if [ "$installed_here" = yes ]; then
+        apt-get purge -y -qq ostrelo >/dev/null 2>&1
+    fi
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM HUP
+
+summary() {
+    section "Summary"
+    if [ "$failed" -gt 0 ]; then
+        echo "Failed:$failures"
+    fi
+    echo "deb-check: $passed passed, $failed failed"
+    [ "$failed" -eq 0 ] && exit 0
+    exit 1
+}
+
+# ---------------------------------------------------------------------------------------------
+section "The package file"
+set -- "$deb_dir"/ostrelo_*.deb
+if [ "$#" -ne 1 ] || [ ! -f "$1" ]; then
+    fail "exactly one ostrelo_*.deb in $deb_dir (found: $*); run make deb"
+    summary
+fi
+deb=$(readlink -f "$1")
+version=$(dpkg-deb -f "$deb" Version)
+echo "$deb"
+check "named ostrelo_<version>_<arch>.deb (ostrelo_${version}_${arch}.deb)" \
+    test "$(basename "$deb")" = "ostrelo_${version}_${arch}.deb"
+check "version $version is the project's (CMakeLists.txt)" \
+    grep -q "^project(ostrelo VERSION $version " CMakeLists.txt
+check "the PNG icons are renderings of data/ostrelo.svg" scripts/render-icons.sh --check
+
+depends=$(dpkg-deb -f "$deb" Depends)
+recommends=$(dpkg-deb -f "$deb" Recommends)
+echo "Depends: $depends"
+echo "Recommends: $recommends"
+# The package names in a relation field, one a line.
+names() { echo "$1" | tr ',|' '\n\n' | sed -e 's/^ *//' -e 's/[ (].*//' | grep -v '^$'; }
+names "$depends" >"$scratch/depends"
+names "$recommends" >"$scratch/recommends"
+has_all() { # FILE NAME...
+    list=$1
+    shift
+    for name in "$@"; do grep -qxF "$name" "$list" || return 1; done
+}
+check "Depends computed from the binary: libc6, libstdc++6 and Qt's libraries" \
+    has_all "$scratch/depends" libc6 libstdc++6 libqt5core5a libqt5gui5 libqt5widgets5
+check "no development package among the relations" \
+    sh -c '! cat "$@" | grep -q -- "-dev$"' - "$scratch/depends" "$scratch/recommends"
+check "smartmontools recommended" has_all "$scratch/recommends" smartmontools
+
+# ---------------------------------------------------------------------------------------------
+section "lintian"
+lintian --display-info --pedantic --show-overrides "$deb" >"$scratch/lintian" 2>&1
+lintian_status=$?
+grep -v '^running with root privileges is not recommended!$' "$scratch/lintian"
+check "lintian: no error" sh -c '! grep -q "^E: " "$1"' - "$scratch/lintian"
+check "lintian: no warning (each one fixed or overridden with its reason)" \
+    sh -c '! grep -q "^W: " "$1"' - "$scratch/lintian"
+check "lintian exit status 0 (got $lintian_status)" test "$lintian_status" -eq 0
+
+# ---------------------------------------------------------------------------------------------
+section "The files in the package"
+tree="$scratch/tree"
+dpkg-deb -x "$deb" "$tree"
+# Every path of the package, from its own listing: the purge is checked against it.
+dpkg-deb --fsys-tarfile "$deb" | tar -t | sed -e 's|^\./|/|' -e 's|/$||' | grep -v '^$' \
+    | sort >"$scratch/paths"
+while read -r path; do
+    [ -d "$tree$path" ] || echo "$path"
+done <"$scratch/paths" | tee "$scratch/files"
+
+for file in /usr/bin/ostrelo \
+    /usr/share/icons/hicolor/48x48/apps/ostrelo.png \
+    /usr/share/icons/hicolor/scalable/apps/ostrelo.svg \
+    /usr/share/icons/hicolor/256x256/apps/ostrelo.png \
+    /usr/share/applications/ostrelo.desktop \
+    /usr/share/metainfo/io.github.ostrelo.ostrelo.metainfo.xml \
+    /usr/share/man/man1/ostrelo.1.gz \
+    /usr/share/doc/ostrelo/copyright \
+    /usr/share/doc/ostrelo/changelog.gz; do
+    check "contains $file" grep -qx "$file" "$scratch/files"
+done
+check "desktop-file-validate: the desktop entry is clean" \
+    desktop-file-validate "$tree/usr/share/applications/ostrelo.desktop"
+check "appstreamcli validate --no-net: the metainfo file is clean" \
+    appstreamcli validate --no-net --pedantic \
+    "$tree/usr/share/metainfo/io.github.ostrelo.ostrelo.metainfo.xml"
+check "appstreamcli validate-tree --no-net: metainfo, desktop entry and icon agree" \
+    appstreamcli validate-tree --no-net --pedantic "$tree"
+
+# ---------------------------------------------------------------------------------------------
+section "apt-get install"
+if dpkg-query -W -f='${db:Status-Status}' ostrelo 2>/dev/null | grep -qv '^not-installed$'; then
+    echo "An ostrelo package is already on this machine: purging it first."
+    apt-get purge -y -qq ostrelo >/dev/null
+fi
+installed_here=yes
+apt-get install -y --no-install-recommends "$deb" >"$scratch/install" 2>&1
+install_status=$?
+sed -n -e '/^Setting up ostrelo/p' -e '/^E: /p' "$scratch/install"
+check "apt-get install ./$(basename "$deb")" test "$install_status" -eq 0
+check "dpkg knows ostrelo $version as installed" \
+    test "$(dpkg-query -W -f='${db:Status-Status} ${Version}' ostrelo 2>/dev/null)" = \
+    "installed $version"
+check "man finds ostrelo(1)" test "$(man -w ostrelo 2>/dev/null)" = /usr/share/man/man1/ostrelo.1.gz
+
+# ---------------------------------------------------------------------------------------------
+section "/usr/bin/ostrelo on a private desktop"
+# As the tests do: no session bus, so Qt docks its icon through the X tray protocol into trayer.
+unset DBUS_SESSION_BUS_ADDRESS XDG_CURRENT_DESKTOP QT_QPA_PLATFORMTHEME
+. scripts/desktop.sh
+mkdir -p "$scratch/desktop"
+start_desktop "$scratch/desktop"
+settings="$XDG_CONFIG_HOME/ostrelo/settings.conf"
+
+panel_up() { xdotool search --onlyvisible --class '^trayer$' >/dev/null 2>&1; }
+check "trayer's panel is up" until_true panel_up
+panel=$(xdotool search --onlyvisible --class '^trayer$' 2>/dev/null | head -n 1)
+
+# The tray icons of process $1: the windows trayer has taken into its panel that carry its pid.
+tray_icons_of() {
+    for window in $(xwininfo -tree -id "$panel" 2>/dev/null | awk '$1 ~ /^0x/ { print $1 }'); do
+        xprop -id "$window" _NET_WM_PID 2>/dev/null | grep -qx "_NET_WM_PID(CARDINAL) = $1" \
+            && echo "$window"
+    done
+}
+docked() { [ -n "$(tray_icons_of "$monitor")" ]; }
+main_window() { xdotool search --maxdepth 1 --onlyvisible --name '^Ostrelo$' 2>/dev/null; }
+shown() { [ -n "$(main_window)" ]; }
+exited() { ! kill -0 "$monitor" 2>/dev/null; }
+
+/usr/bin/ostrelo 2>"$scratch/ostrelo.log" &
+monitor=$!
+# The probe of the tray must be able to say no: a process that docks nothing has no icon in it.
+check "the tray probe finds no icon for a process that has none (pid $$)" \
+    test -z "$(tray_icons_of $$)"
+check "the window \"Ostrelo\" is shown" until_true shown
+window=$(main_window | head -n 1)
+check "the window carries its 48 x 48 icon (_NET_WM_ICON)" \
+    sh -c 'xprop -id "$1" _NET_WM_ICON | grep -q "Icon (48 x 48)"' - "$window"
+check "the tray icon is docked in trayer's panel" until_true docked
+icon=$(tray_icons_of "$monitor" | head -n 1)
+echo "tray icon window of pid $monitor: $icon"
+# The tray takes its image from the installed file alone (the window falls back to a built-in
+# copy), so a picture in the tray shows that /usr/bin/ostrelo found
+# /usr/share/icons/hicolor/48x48/apps/ostrelo.png through its relative path. Without the file the
+# docked window is blank: one colour.
+colours() {
+    eval "$(xdotool getwindowgeometry --shell "$icon")"
+    xwd -id "$icon" -silent 2>/dev/null | tail -c $((WIDTH * HEIGHT * 4)) | od -An -v -tx4 -w4 \
+        | sort -u | wc -l
+}
+drawn() { [ "$(colours)" -gt 8 ]; }
+check "the tray icon shows the installed icon file, not a blank" until_true drawn
+echo "distinct colours in the tray icon: $(colours)"
+
+# Tick the fourth box (CPU frequency) from the keyboard; its label makes the window taller.
+before=$(xdotool getwindowgeometry "$window")
+xdotool windowfocus --sync "$window" key Tab Tab Tab space
+grew() { [ "$(xdotool getwindowgeometry "$window")" != "$before" ]; }
+check "the CPU frequency box is ticked from the keyboard" until_true grew
+
+kill -TERM "$monitor"
+check "SIGTERM ends it" until_true exited
+if exited; then
+    wait "$monitor"
+    status=$?
+else
+    kill -KILL "$monitor"
+    status=killed
+fi
+monitor=""
+check "exit status 0 after SIGTERM (got $status)" test "$status" = 0
+echo "$settings:"
+sed 's/^/    /' "$settings" 2>/dev/null
+check "the choice is saved: eight keys in $settings" \
+    test "$(grep -cE '^(cpuUsage|memory|swap|cpuFreq|cpuMaxTemp|avgTemp|hddTemp|otherTemp)Enabled=(true|false)$' "$settings" 2>/dev/null)" = 8
+check "the choice is saved: cpuFreqEnabled=true" grep -qx 'cpuFreqEnabled=true' "$settings"
+kill "$tray" "$xvfb" 2>/dev/null
+wait 2>/dev/null
+tray=""
+xvfb=""
+
+# ---------------------------------------------------------------------------------------------
+section "apt-get purge"
+apt-get purge -y ostrelo >"$scratch/purge" 2>&1
+purge_status=$?
+sed -n -e '/^Purging configuration files for ostrelo/p' -e '/^E: /p' "$scratch/purge"
+check "apt-get purge -y ostrelo" test "$purge_status" -eq 0
+installed_here=no
+check "dpkg no longer knows ostrelo" sh -c \
+    '! dpkg-query -W -f="\${db:Status-Status}" ostrelo 2>/dev/null | grep -qv "^not-installed$"'
+# Every file of the package is gone, and so is every directory of it that was left empty, unless
+# another package keeps it (as hicolor-icon-theme keeps its size directories).
+while read -r path; do
+    if [ -d "$path" ] && [ ! -L "$path" ]; then
+        [ -z "$(ls -A "$path")" ] && ! dpkg-query -S "$path" >/dev/null 2>&1 \
+            && echo "$path/ (empty, and no package owns it)"
+    elif [ -e "$path" ] || [ -L "$path" ]; then
+        echo "$path"
+    fi
+done <"$scratch/paths" >"$scratch/left"
+sed 's/^/    left: /' "$scratch/left"
+check "no file of the package is left ($(wc -l <"$scratch/paths") paths checked)" \
+    test ! -s "$scratch/left"
+
+summary
