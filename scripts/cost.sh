@@ -1,33 +1,106 @@
 #!/bin/sh
-# What the monitor costs: start-up time to the window on screen, resident memory, and CPU time of
-# the process and its children over a minute, on a private Xvfb with a tray host.
+# What the monitor costs, next to a floor: bench/floor.cpp, a plain Qt Widgets program that shows
+# eight labels and a tray tooltip refreshed once a second from /proc/stat and /proc/meminfo. Each
+# runs on its own private Xvfb with a tray host, with its own settings store; they start one after
+# the other, then both are measured over the same SECONDS after the same 5 s warm-up, so the other
+# work on the machine weighs on both alike. Printed for each: start-up to the window on screen,
+# CPU time of the process and its reaped children, processes started, VmRSS and VmHWM at the end;
+# and the monitor's CPU time and resident memory as multiples of the floor's.
 #   scripts/cost.sh [BINARY] [SECONDS]
-# SMARTCTL_DIR, when set, is put first on PATH (a fake smartctl); otherwise none is found.
+# FLOOR names the floor program; by default bench/ostrelo_floor of BINARY's build tree.
+# The monitor finds no smartctl: the directories on PATH that hold one are left out of its PATH
+# (smartmontools installs it in /usr/sbin). SMARTCTL_DIR, when set, is put first on its PATH
+# instead (a fake smartctl). The floor runs with the caller's PATH.
 set -eu
 binary=$(readlink -f "${1:-build/bin/ostrelo}")
 seconds=${2:-60}
-[ -n "${SMARTCTL_DIR:-}" ] && export PATH="$(readlink -f "$SMARTCTL_DIR"):$PATH"
+floor_binary=$(readlink -f "${FLOOR:-$(dirname "$binary")/../bench/ostrelo_floor}")
+for program in "$binary" "$floor_binary"; do
+    [ -x "$program" ] || { echo "cost.sh: no program at $program" >&2; exit 1; }
+done
+command -v strace >/dev/null || { echo "cost.sh: needs strace" >&2; exit 1; }
+
+path_without_smartctl() (
+    set -f
+    IFS=:
+    kept=""
+    for dir in $PATH; do
+        [ -x "$dir/smartctl" ] || kept="$kept${kept:+:}$dir"
+    done
+    echo "$kept"
+)
+monitor_path=$(path_without_smartctl)
+[ -n "${SMARTCTL_DIR:-}" ] && monitor_path="$(readlink -f "$SMARTCTL_DIR"):$monitor_path"
+
 . "$(dirname "$0")/desktop.sh"
 scratch=$(mktemp -d)
-start_desktop "$scratch"
-monitor=""
-trap 'kill $monitor $tray $xvfb 2>/dev/null; wait 2>/dev/null; rm -rf "$scratch"' EXIT
+started=""
+trap 'kill $started 2>/dev/null; wait 2>/dev/null; rm -rf "$scratch"' EXIT
+trap 'exit 1' HUP INT TERM
 
 ticks=$(getconf CLK_TCK)
 cpu_ms() { # utime + stime + cutime + cstime of PID, in ms
-    awk -v t="$ticks" '{ sub(/^.*\) /, ""); print ($12 + $13 + $14 + $15) * 1000 / t }' "/proc/$1/stat"
+    awk -v t="$ticks" '{ sub(/^.*\) /, ""); printf "%d\n", ($12 + $13 + $14 + $15) * 1000 / t }' \
+        "/proc/$1/stat"
+}
+status_kb() { awk -v field="$2:" '$1 == field { print $2 }' "/proc/$1/status"; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f\n", a / b; else print "-" }'; }
+ended() { read -r stat <"/proc/$1/stat" && case $stat in *") Z "*) ;; *) return 1 ;; esac; }
+
+# Children are counted by strace, because a sampler of the process tree would miss them: a child
+# that finds no smartctl lives about a millisecond. strace writes a line for each fork, vfork and
+# clone of the program or of its descendants, so grandchildren count too; new threads carry
+# CLONE_THREAD and are left out. With --seccomp-bpf only those calls stop the program while all
+# others run untraced, and the CPU figures came out the same with and without it. -D makes the
+# tracer a detached grandchild, so that $! is the program itself.
+forks() {
+    grep -E '^[0-9]+ +(v?fork|clone3?)\(' "$scratch/$1/forks" | grep -vc CLONE_THREAD || true
 }
 
-start=$(date +%s%N)
-"$binary" 2>/dev/null &
-monitor=$!
-until xdotool search --maxdepth 1 --onlyvisible --name '^Ostrelo$' >/dev/null 2>&1; do :; done
-shown=$(date +%s%N)
-echo "start-up to window on screen: $(( (shown - start) / 1000000 )) ms"
+# launch NAME TITLE COMMAND...: a private desktop under $scratch/NAME, COMMAND started on it,
+# $pid and $startup_ms set once its window titled TITLE is on screen.
+launch() {
+    name=$1 title=$2
+    shift 2
+    mkdir "$scratch/$name"
+    start_desktop "$scratch/$name"
+    started="$started $xvfb $tray"
+    start=$(date +%s%N)
+    strace -D -f --seccomp-bpf -qq -e trace=fork,vfork,clone,clone3 -e signal=none \
+        -o "$scratch/$name/forks" "$@" 2>/dev/null &
+    pid=$!
+    started="$started $pid"
+    until xdotool search --maxdepth 1 --onlyvisible --name "^$title\$" >/dev/null 2>&1; do
+        if ended $pid; then
+            echo "cost.sh: $name ended before its window showed" >&2
+            exit 1
+        fi
+    done
+    startup_ms=$((($(date +%s%N) - start) / 1000000))
+}
+
+launch monitor Ostrelo env PATH="$monitor_path" "$binary"
+monitor=$pid monitor_startup=$startup_ms
+launch floor "Ostrelo floor" "$floor_binary"
+floor=$pid floor_startup=$startup_ms
 
 sleep 5 # warm-up
-before=$(cpu_ms $monitor)
+monitor_cpu=$(cpu_ms $monitor) monitor_forks=$(forks monitor)
+floor_cpu=$(cpu_ms $floor) floor_forks=$(forks floor)
 sleep "$seconds"
-after=$(cpu_ms $monitor)
-echo "CPU time over ${seconds} s (process and children): $(awk "BEGIN { print $after - $before }") ms"
-grep -E 'VmRSS|VmHWM' "/proc/$monitor/status" | tr -s ' \t' ' '
+monitor_cpu=$(($(cpu_ms $monitor) - monitor_cpu))
+monitor_forks=$(($(forks monitor) - monitor_forks))
+floor_cpu=$(($(cpu_ms $floor) - floor_cpu))
+floor_forks=$(($(forks floor) - floor_forks))
+monitor_minute=$((monitor_cpu * 60 / seconds)) floor_minute=$((floor_cpu * 60 / seconds))
+
+row() { printf '%-42s %10s %10s %14s\n' "$@"; }
+row "" monitor floor monitor/floor
+row "start-up to window on screen (ms)" "$monitor_startup" "$floor_startup" ""
+row "CPU time over $seconds s, with children (ms)" "$monitor_cpu" "$floor_cpu" ""
+row "CPU time per minute (ms)" "$monitor_minute" "$floor_minute" "$(ratio $monitor_cpu $floor_cpu)"
+row "processes started over $seconds s" "$monitor_forks" "$floor_forks" ""
+for field in VmRSS VmHWM; do
+    monitor_kb=$(status_kb $monitor $field) floor_kb=$(status_kb $floor $field)
+    row "$field (kB)" "$monitor_kb" "$floor_kb" "$(ratio "$monitor_kb" "$floor_kb")"
+done
