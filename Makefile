@@ -10,7 +10,8 @@ FUZZ_SECONDS ?= 60
 FUZZ_SMOKE_SECONDS ?= 10
 JOBS ?= $(shell nproc)
 
-RUN_PACKAGES := cmake g++ make qtbase5-dev fonts-wqy-microhei
+# smartmontools: as root, the disk figure is real from the first run.
+RUN_PACKAGES := cmake g++ make qtbase5-dev fonts-wqy-microhei smartmontools
 # libFuzzer is clang's; llvm-14 brings the symbolizer for readable stacks in a fuzzer's report.
 FUZZ_PACKAGES := cmake make qtbase5-dev clang-14 libclang-rt-14-dev llvm-14
 TEST_PACKAGES := $(RUN_PACKAGES) xvfb xauth x11-utils trayer xdotool $(FUZZ_PACKAGES)
@@ -48,7 +49,7 @@ if [ -n "$$missing" ]; then \
 fi
 endef
 
-.PHONY: run test build fuzz run-packages test-packages fuzz-packages
+.PHONY: run test build fuzz cost run-packages test-packages fuzz-packages
 
 run: run-packages
 	cmake -S . -B $(BUILD_DIR) -DBUILD_TESTING=OFF
@@ -66,6 +67,14 @@ test: test-packages
 
 fuzz: fuzz-packages
 	$(call fuzz,$(FUZZ_SECONDS))
+
+# What the running monitor costs beside the floor program, over COST_SECONDS (scripts/cost.sh).
+COST_SECONDS ?= 60
+cost: test-packages
+	$(call ensure-packages,strace)
+	cmake -S . -B $(BUILD_DIR) -DBUILD_TESTING=ON
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+	scripts/cost.sh $(BUILD_DIR)/bin/ostrelo $(COST_SECONDS)
 
 run-packages:
 	$(call ensure-packages,$(RUN_PACKAGES))
