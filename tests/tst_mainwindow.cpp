@@ -190,9 +190,9 @@ private slots:
         QCOMPARE(overlay->pos(), QPoint(0, 0));
         // The main window follows the left button alone.
         const QPoint from = window->pos();
-        mouse(window.data(), QEvent::MouseButtonPress, Qt::LeftButton, from);
+        mouse(window.data(), QEvent::MouseButtonPress, Qt::LeftButton, from + QPoint(9, 9));
         mouse(window.data(), QEvent::MouseButtonPress, Qt::RightButton, from + grip);
-        mouse(window.data(), QEvent::MouseMove, Qt::LeftButton, from + QPoint(30, 50));
+        mouse(window.data(), QEvent::MouseMove, Qt::LeftButton, from + QPoint(39, 59));
         QCOMPARE(window->pos(), from + QPoint(30, 50));
         mouse(window.data(), QEvent::MouseMove, Qt::RightButton, from);
         QCOMPARE(window->pos(), from + QPoint(30, 50));

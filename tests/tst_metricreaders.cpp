@@ -103,9 +103,9 @@ private slots:
         QTest::newRow("available first, no swap")
             << "MemAvailable: 300\nMemTotal: 800\nSwapTotal: 0\nSwapFree: 0" << 0.0 << 0.0
             << "SwapTotal: 0|SwapFree: 0|No valid swap data found in /proc/meminfo";
-        QTest::newRow("beyond 64 bits, below 0")
-            << "MemTotal: 99999999999999999999\nMemAvailable: -9\nSwapTotal: 4\nSwapFree: -" << 100.0 << 100.0
-            << "SwapTotal: 4|SwapFree: 0|Swap usage calculated: 100 % (Total: 4  Free: 0 )";
+        QTest::newRow("beyond 64 bits, below 0, 1 kB swap")
+            << "MemTotal: 99999999999999999999\nMemAvailable: -9\nSwapTotal: 1\nSwapFree: -" << 100.0 << 100.0
+            << "SwapTotal: 1|SwapFree: 0|Swap usage calculated: 100 % (Total: 1  Free: 0 )";
         QTest::newRow("no file")
             << fixture("no-sources") << 0.0 << 0.0 << "Failed to open /proc/meminfo for swap usage";
         // clang-format on
