@@ -108,6 +108,12 @@ private slots:
         QTest::newRow("beyond 64 bits, below 0, 1 kB swap")
             << "MemTotal: 99999999999999999999\nMemAvailable: -9\nSwapTotal: 1\nSwapFree: -" << 100.0 << 100.0
             << "SwapTotal: 1|SwapFree: 0|Swap usage calculated: 100 % (Total: 1  Free: 0 )";
+        QTest::newRow("signs, no SwapFree")
+            << "MemTotal: 800\nMemAvailable: -8\nSwapTotal: +300" << 101.0 << 100.0
+            << "SwapTotal: 300|Swap usage calculated: 100 % (Total: 300  Free: 0 )";
+        QTest::newRow("difference beyond 64 bits, no swap")
+            << "MemTotal: 9223372036854775807\nMemAvailable: -9223372036854775807" << 200.0 << 0.0
+            << "No valid swap data found in /proc/meminfo";
         QTest::newRow("no file")
             << fixture("no-sources") << 0.0 << 0.0 << "Failed to open /proc/meminfo for swap usage";
         // clang-format on
