@@ -197,7 +197,7 @@ bool smartctlTemperature(int *celsius)
     const QString program = QStandardPaths::findExecutable(QStringLiteral("smartctl"));
     if (program.isEmpty())
         return false;
-    std::unique_ptr<QProcess> smartctl(new QProcess);
+    auto smartctl = std::make_unique<QProcess>();
     smartctl->setStandardErrorFile(QProcess::nullDevice());
     smartctl->start(program, { QStringLiteral("-A"), QStringLiteral("/dev/sda") });
     // A disk that stops answering can keep smartctl waiting far longer than one refresh; after the
