@@ -10,7 +10,7 @@ class tst_CollapsiblePanel : public QObject
 private slots:
     void content_data()
     {
-        QTest::addColumn<int>("clicks"); // on the title of the still empty panel
+        QTest::addColumn<int>("clicks"); // on the title
         QTest::newRow("one click: collapsed") << 1;
         QTest::newRow("two clicks: expanded again") << 2;
     }
@@ -18,41 +18,35 @@ private slots:
     {
         QFETCH(int, clicks);
         const bool collapsed = clicks == 1;
-        CollapsiblePanel panel("传感器");
+        QPointer<QLabel> first = new QLabel("first");
+        CollapsiblePanel panel("传感器", first);
         panel.show();
         auto *toggle = panel.findChild<QPushButton *>("toggleButton");
         QWidget *frame = panel.findChild<QFrame *>("contentFrame");
-        QVERIFY(toggle->isVisible() && frame->isVisible()); // both laid out
+        QVERIFY(toggle->isVisible() && first->isVisible()); // both laid out
         for (int i = 0; i < clicks; ++i)
             QTest::mouseClick(toggle, Qt::LeftButton);
-        QCOMPARE(panel.isCollapsed(), collapsed);
-        // Installed later, a widget follows the state.
-        QPointer<QLabel> first = new QLabel("first");
-        panel.setContentWidget(first);
-        panel.setCollapsed(collapsed);
-        QCOMPARE(first->isHidden(), collapsed);
-        // Replaced, it stays alive as a hidden child of the frame, out of its layout and the state.
+        QVERIFY(panel.isCollapsed() == collapsed && first->isHidden() == collapsed);
+        // Replaced, it stays alive as a hidden child of the frame, out of its layout and the state;
+        // the new one follows the state.
         auto *second = new QLabel("second");
         panel.setContentWidget(second);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(first && first->isHidden() && first->parentWidget() == frame);
         QCOMPARE(frame->layout()->indexOf(first), -1);
+        QCOMPARE(second->isHidden(), collapsed);
         QTest::mouseClick(toggle, Qt::LeftButton);
         QVERIFY(second->isHidden() != collapsed && first->isHidden());
-        // No content: the area is empty and the state stays.
-        panel.setContentWidget(nullptr);
-        QVERIFY(frame->layout()->count() == 0 && second->isHidden());
-        QCOMPARE(panel.isCollapsed(), !collapsed);
-    }
-
-    void deletedContentIsForgotten()
-    {
-        CollapsiblePanel panel("传感器", new QLabel);
-        delete panel.contentWidget();
+        // Deleted by its owner, the content is forgotten.
+        delete second;
         QCOMPARE(panel.contentWidget(), nullptr);
-        panel.setCollapsed(true);
         panel.setContentWidget(new QLabel);
-        QVERIFY(panel.contentWidget()->isHidden());
+        QCOMPARE(panel.contentWidget()->isHidden(), !collapsed);
+        // No content: the area is empty, and the title still toggles the state.
+        panel.setContentWidget(nullptr);
+        QCOMPARE(frame->layout()->count(), 0);
+        QTest::mouseClick(toggle, Qt::LeftButton);
+        QCOMPARE(panel.isCollapsed(), collapsed);
     }
 };
 
