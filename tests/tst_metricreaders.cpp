@@ -59,7 +59,8 @@ private slots:
         QTest::newRow("beyond 64 bits, below 0, 1 kB swap") << "meminfo"
             << "MemTotal: 99999999999999999999\nMemAvailable: -9\nSwapTotal: 1\nSwapFree: -" << "100 100"
             << "SwapTotal: 1|SwapFree: 0|Swap usage calculated: 100 % (Total: 1  Free: 0 )";
-        QTest::newRow("signs, no SwapFree") << "meminfo" << "MemTotal: 800\nMemAvailable: -8\nSwapTotal: +300"
+        QTest::newRow("signs, 19 digits, no SwapFree") << "meminfo"
+            << "MemTotal: 9000000000000000000\nMemAvailable: -90000000000000000\nSwapTotal: +300"
             << "101 100" << "SwapTotal: 300|Swap usage calculated: 100 % (Total: 300  Free: 0 )";
         QTest::newRow("difference beyond 64 bits, no swap") << "meminfo"
             << "MemTotal: 9223372036854775807\nMemAvailable: -9223372036854775807" << "200 0"

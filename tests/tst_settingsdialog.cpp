@@ -53,6 +53,7 @@ private slots:
         connect(&dialog, &QDialog::finished, this,
             [&](int result) { log << (result ? "accepted" : "rejected"); });
         dialog.show();
+        QCOMPARE(QApplication::activeModalWidget(), &dialog);
         if (untick >= 0)
             boxes.at(untick)->click();
         if (dismissal == "cancel")
