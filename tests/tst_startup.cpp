@@ -6,6 +6,7 @@
 #include <QtWidgets>
 
 #include <csignal>
+#include <sys/shm.h>
 #include <unistd.h>
 
 class tst_Startup : public QObject
@@ -16,6 +17,7 @@ class tst_Startup : public QObject
     // Where a second account can reach: a copy of the binary with no share/ beside it, a
     // temporary folder shared by all as on a real machine, the second account's own folders.
     QTemporaryDir shared { "/tmp/ostrelo-XXXXXX" };
+    int squatted = -1; // a segment of this account's on the key of nobody's lock
 
     // Starts the monitor as this account ("me"), its copy ("bare") or as nobody ("other").
     QProcess *start(const QString &who = "me")
@@ -56,16 +58,20 @@ private slots:
         }
         qDeleteAll(monitors);
         monitors.clear();
+        ::shmctl(std::exchange(squatted, -1), IPC_RMID, nullptr);
         QTRY_VERIFY(windows("Ostrelo").isEmpty());
     }
 
     // Starts in order, by who: "kill" kills the last one with SIGKILL, which leaves its segment
-    // behind. A start marked "!" must be refused with the box; any other shows one more window.
+    // behind; "squat" takes the numeric key of nobody's lock with a segment that nobody may not
+    // attach, as another account's may hold it by chance. A start marked "!" must be refused
+    // with the box; any other shows one more window.
     void singleInstance_data()
     {
         QTest::addColumn<QString>("steps");
         QTest::newRow("one account, after a killed instance") << "bare kill me me!";
         QTest::newRow("two accounts") << "me other other! me!";
+        QTest::newRow("two accounts, the key taken") << "squat other";
     }
     void singleInstance()
     {
@@ -74,6 +80,14 @@ private slots:
             QSKIP("starting the monitor as a second account needs root");
         for (QString step : steps.split(' ')) {
             const int shown = windows("Ostrelo").size();
+            if (step == "squat") {
+                const QByteArray file
+                    = QFile::encodeName(shared.filePath("other/runtime/ostrelo-instance"));
+                QVERIFY(QFile(file).open(QIODevice::WriteOnly)); // where Qt derives the key from
+                squatted = ::shmget(::ftok(file, 'Q'), 1, IPC_CREAT | IPC_EXCL | 0600);
+                QVERIFY(squatted >= 0);
+                continue;
+            }
             if (step == "kill") {
                 monitors.last()->kill();
                 QVERIFY(monitors.takeLast()->waitForFinished());
