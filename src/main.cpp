@@ -1,16 +1,20 @@
 #include "mainwindow.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QIcon>
 #include <QMessageBox>
-#include <QSharedMemory>
 #include <QSocketNotifier>
 #include <QStandardPaths>
 
+#include <cerrno>
 #include <csignal>
-#include <memory>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -46,34 +50,40 @@ void quitOnTerminationSignals(QObject *context)
         ::sigaction(signal, &action, nullptr);
 }
 
-// One monitor per account. The segment's key file lives in the user's own runtime directory
-// (mode 0700, checked by Qt), so no other account can create or hold it. The numeric key that
-// ftok() derives from that file keeps only part of its identity, so another account's segment
-// may still happen to have it; that one cannot be attached to and is not one of our instances.
-// A segment that nobody is attached to any longer (left by an instance that was killed) is
-// removed by our own detach, so it never locks the user out either.
-// Returns null when another instance runs; a lock that holds nothing when none can be taken
-// safely. Qt leaves a QSharedMemory with a native key unusable after a failed create() (the
-// lock it keeps inside remembers the error), so each step gets an object of its own.
-std::unique_ptr<QSharedMemory> takeInstanceLock()
+// One monitor per account: an flock(2) on a file in a directory that only this account may write.
+// A SysV segment or semaphore cannot serve: its key is a number in one namespace that every account
+// writes, so another account can create it first, and root may even be refused by it. A flock has
+// no global name, the kernel drops it with the process however it ends, and the file is never
+// removed, so a start that falls between a quit and the next start cannot run beside it. Returns
+// false only when another instance of this account holds the lock; a lock that cannot be had at all
+// (no such directory, a full disk) is no reason to refuse, and the start goes on unguarded.
+bool takeInstanceLock()
 {
-    const QString runtimeDir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    const auto segment = [&runtimeDir] {
-        auto lock = std::make_unique<QSharedMemory>();
-        lock->setNativeKey(runtimeDir + QStringLiteral("/ostrelo-instance"));
-        return lock;
-    };
-    if (runtimeDir.isEmpty()) // Qt has said why; a key file in a shared place is not safe
-        return std::make_unique<QSharedMemory>();
-    auto lock = segment();
-    if (lock->create(1, QSharedMemory::ReadWrite))
-        return lock;
-    const auto probe = segment();
-    if (!probe->attach(QSharedMemory::ReadWrite))
-        return probe->error() == QSharedMemory::PermissionDenied ? segment() : nullptr;
-    probe->detach();
-    lock = segment();
-    return lock->create(1, QSharedMemory::ReadWrite) ? std::move(lock) : nullptr;
+    QString directory = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    // Empty when the runtime directory is unusable, which another account can arrange by creating
+    // /tmp/runtime-$USER first. The cache directory is this account's own.
+    if (directory.isEmpty()) {
+        directory = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)
+            + QStringLiteral("/ostrelo");
+        QDir().mkpath(directory);
+    }
+    const QString path = directory + QStringLiteral("/ostrelo.lock");
+    // Never closed: the lock lasts as long as the process. Close-on-exec, so that a smartctl the
+    // monitor has given up on cannot keep holding it after the monitor is gone.
+    const int lock
+        = ::open(QFile::encodeName(path), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (lock >= 0 && ::flock(lock, LOCK_EX | LOCK_NB) == 0) {
+        // Sticky, so that the clean-up of the runtime directory leaves the file alone (XDG base
+        // directory rules): a new file would not be locked by the running instance.
+        ::fchmod(lock, S_ISVTX | S_IRUSR | S_IWUSR);
+        return true;
+    }
+    if (lock >= 0 && errno == EWOULDBLOCK)
+        return false;
+    qWarning("Starting without the instance lock: %s: %s", qPrintable(path), strerror(errno));
+    if (lock >= 0)
+        ::close(lock);
+    return true;
 }
 } // namespace
 
@@ -91,8 +101,7 @@ int main(int argc, char *argv[])
         QFile::exists(iconPath) ? QIcon(iconPath) : QIcon(QStringLiteral(":/default_icon.png")));
     QCoreApplication::setApplicationName(QStringLiteral("Ostrelo"));
 
-    const std::unique_ptr<QSharedMemory> instanceLock = takeInstanceLock();
-    if (!instanceLock) {
+    if (!takeInstanceLock()) {
         QMessageBox::information(nullptr, QStringLiteral("提示"),
             QStringLiteral("程序已经运行,请点击托盘图标打开主界面"), QMessageBox::Ok,
             QMessageBox::NoButton);

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QPointer>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -41,6 +42,11 @@ constexpr int kReapTimeoutMs = 500;
 // The CPU sample taken by the previous readCpuUsage() in this process; a total of 0 means none.
 quint64 previousTotal = 0;
 quint64 previousIdle = 0;
+
+// A smartctl that outlived its SIGKILL, stuck in the kernel on a disk that stopped answering; it
+// is deleted once it ends. While it lives no other is started: every one would hang the same way,
+// and a disk that hangs for hours would pile up a process and its pipes each pass.
+QPointer<QProcess> stuckSmartctl;
 
 QString thermalZoneTemp(const QString &root, int zone)
 {
@@ -194,6 +200,8 @@ bool smartctlTemperature(int *celsius)
 {
     // Looked up on the search path the start would use, so a system without smartctl forks
     // nothing every second only to learn that again.
+    if (stuckSmartctl)
+        return false;
     const QString program = QStandardPaths::findExecutable(QStringLiteral("smartctl"));
     if (program.isEmpty())
         return false;
@@ -212,9 +220,10 @@ bool smartctlTemperature(int *celsius)
         // the kernel outlives even SIGKILL until its I/O ends: rather than block the window for
         // that long (QProcess's destructor would wait 30 s), it is reaped when it ends.
         if (!smartctl->waitForFinished(kReapTimeoutMs)) {
-            QProcess *stuck = smartctl.release();
-            QObject::connect(stuck, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished),
-                stuck, &QObject::deleteLater);
+            stuckSmartctl = smartctl.release();
+            QObject::connect(stuckSmartctl,
+                QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), stuckSmartctl,
+                &QObject::deleteLater);
         }
     }
     return found;

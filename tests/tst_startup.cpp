@@ -7,6 +7,7 @@
 
 #include <csignal>
 #include <sys/shm.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 class tst_Startup : public QObject
@@ -15,20 +16,24 @@ class tst_Startup : public QObject
 
     QList<QProcess *> monitors;
     // Where a second account can reach: a copy of the binary with no share/ beside it, a
-    // temporary folder shared by all as on a real machine, the second account's own folders.
+    // smartctl nobody can kill, a temporary folder shared by all as on a real machine, in which
+    // another account has taken nobody's runtime directory, and nobody's own home.
     QTemporaryDir shared { "/tmp/ostrelo-XXXXXX" };
-    int squatted = -1; // a segment of this account's on the key of nobody's lock
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    int squatted = -1; // nobody's segment on the key this account's lock had as a SysV segment
 
-    // Starts the monitor as this account ("me"), its copy ("bare") or as nobody ("other").
+    // Starts the monitor as this account ("me"), its copy ("bare"), or as nobody ("other"; "stuck"
+    // with the smartctl that hangs first on PATH).
     QProcess *start(const QString &who = "me")
     {
         auto *monitor = new QProcess(this);
         monitor->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        const QString copy = shared.filePath("bin/ostrelo"), other = shared.filePath("other");
-        if (who == "other")
-            monitor->start("runuser",
-                { "-u", "nobody", "--", "env", "HOME=" + other, "XDG_CONFIG_HOME=" + other,
-                    "XDG_RUNTIME_DIR=" + other + "/runtime", copy });
+        const QString copy = shared.filePath("bin/ostrelo"), home = shared.filePath("other");
+        if (who == "other" || who == "stuck")
+            monitor->start("setpriv",
+                { "--reuid=nobody", "--regid=nogroup", "--clear-groups", "env", "-u",
+                    "XDG_RUNTIME_DIR", "HOME=" + home, "XDG_CONFIG_HOME=" + home,
+                    "PATH=" + shared.filePath(who + ':') + qgetenv("PATH"), copy });
         else
             monitor->start(
                 who == "bare" ? copy : qEnvironmentVariable("OSTRELO_BINARY"), QStringList());
@@ -41,67 +46,87 @@ private slots:
     {
         QTRY_VERIFY_WITH_TIMEOUT(QSystemTrayIcon::isSystemTrayAvailable(), 10000);
         qputenv("TMPDIR", QFile::encodeName(shared.filePath("tmp")));
-        QCOMPARE(QProcess::execute("sh",
-                     { "-c",
-                         "cd " + shared.path()
-                             + " && mkdir -p bin tmp other/runtime && cp \"$OSTRELO_BINARY\" bin"
-                               " && chmod 755 . && chmod 1777 tmp && chmod 700 other/runtime"
-                               " && chown -R nobody other" }),
+        QCOMPARE(
+            QProcess::execute("sh",
+                { "-c",
+                    "cd " + shared.path()
+                        + " && mkdir -p bin stuck other tmp/runtime-nobody"
+                          " && cp \"$OSTRELO_BINARY\" bin && cp " STUCK_SMARTCTL " stuck/smartctl"
+                          " && chmod 4755 stuck/smartctl && chmod 755 . && chmod 1777 tmp"
+                          " && chown -R nobody other" }),
             0);
     }
 
     void cleanup()
     {
         for (QProcess *monitor : qAsConst(monitors)) {
-            monitor->terminate(); // politely, so no instance leaves its segment behind
-            monitor->waitForFinished(10000);
+            monitor->terminate(); // politely: each must end as it should, nobody's too
+            QVERIFY(monitor->waitForFinished(10000));
+            QCOMPARE(monitor->exitCode(), 0);
         }
         qDeleteAll(monitors);
         monitors.clear();
+        QProcess::execute("pkill", { "-KILL", "-f", shared.filePath("stuck/smartctl") });
         ::shmctl(std::exchange(squatted, -1), IPC_RMID, nullptr);
+        QDir().rmdir(runtime + "/ostrelo.lock");
         QTRY_VERIFY(windows("Ostrelo").isEmpty());
     }
 
-    // Starts in order, by who: "kill" kills the last one with SIGKILL, which leaves its segment
-    // behind; "squat" takes the numeric key of nobody's lock with a segment that nobody may not
-    // attach, as another account's may hold it by chance. A start marked "!" must be refused
-    // with the box; any other shows one more window.
+    // Starts in order, by who; "+" starts the next at once. "kill" kills the last one with SIGKILL;
+    // "squatNNNN" has nobody take, with mode NNNN, the key a SysV lock of this account would use;
+    // "jam" puts a directory where the lock file goes. A start marked "!" must be refused with
+    // the box; any other shows one more window.
     void singleInstance_data()
     {
         QTest::addColumn<QString>("steps");
         QTest::newRow("one account, after a killed instance") << "bare kill me me!";
-        QTest::newRow("two accounts") << "me other other! me!";
-        QTest::newRow("two accounts, the key taken") << "squat other";
+        QTest::newRow("two accounts, nobody's runtime directory taken") << "me other other! me!";
+        QTest::newRow("two at once") << "me+ me!";
+        QTest::newRow("another account's segment, 0666") << "squat0666 me me!";
+        QTest::newRow("another account's segment, 0600") << "squat0600 me";
+        QTest::newRow("no lock file to be had") << "jam me me";
+        QTest::newRow("a disk that hangs") << "stuck";
     }
     void singleInstance()
     {
         QFETCH(QString, steps);
-        if (steps.contains("other") && ::geteuid() != 0)
-            QSKIP("starting the monitor as a second account needs root");
+        if (::geteuid() != 0)
+            QSKIP("another account's starts and segments need root");
+        int shown = 0; // main windows, once every start so far has settled
         for (QString step : steps.split(' ')) {
-            const int shown = windows("Ostrelo").size();
-            if (step == "squat") {
-                const QByteArray file
-                    = QFile::encodeName(shared.filePath("other/runtime/ostrelo-instance"));
-                QVERIFY(QFile(file).open(QIODevice::WriteOnly)); // where Qt derives the key from
-                squatted = ::shmget(::ftok(file, 'Q'), 1, IPC_CREAT | IPC_EXCL | 0600);
-                QVERIFY(squatted >= 0);
+            if (step.startsWith("squat")) {
+                const QByteArray file = QFile::encodeName(runtime + "/ostrelo-instance");
+                QVERIFY(QFile(file).open(QIODevice::WriteOnly));
+                const QString key = QString::number(::ftok(file, 'Q'));
+                QCOMPARE(QProcess::execute("setpriv",
+                             { "--reuid=nobody", "--regid=nogroup", "--clear-groups", "perl", "-e",
+                                 "shmget(" + key + ", 1, 03000 | " + step.mid(5) + ") // exit 1" }),
+                    0);
+                squatted = ::shmget(key.toInt(), 0, 0);
+                continue;
+            }
+            if (step == "jam") {
+                QFile::remove(runtime + "/ostrelo.lock");
+                QVERIFY(QDir().mkdir(runtime + "/ostrelo.lock"));
                 continue;
             }
             if (step == "kill") {
                 monitors.last()->kill();
                 QVERIFY(monitors.takeLast()->waitForFinished());
-                QTRY_COMPARE(windows("Ostrelo").size(), shown - 1);
+                --shown;
                 continue;
             }
-            const bool refused = step.endsWith('!');
-            QProcess *monitor = start(step.remove('!'));
+            const bool refused = step.endsWith('!'), together = step.endsWith('+');
+            start(step.remove('!').remove('+'));
+            shown += refused ? 0 : 1;
+            if (together)
+                continue;
             const QString title = refused ? "提示" : "Ostrelo";
-            QTRY_COMPARE_WITH_TIMEOUT(windows(title).size(), refused ? 1 : shown + 1, 10000);
-            for (const QString &window : windows(title)) {
-                const QString icon = run("xprop -id " + window + " _NET_WM_ICON").join(' ');
-                QVERIFY(icon.contains("Icon (48 x 48)"));
-            }
+            QTRY_COMPARE_WITH_TIMEOUT(windows(title).size(), refused ? 1 : shown, 10000);
+            for (const QString &window : windows(title))
+                QVERIFY(run("xprop -id " + window + " _NET_WM_ICON")
+                            .join(' ')
+                            .contains("Icon (48 x 48)"));
             if (!refused)
                 continue;
             // Compared pixel for pixel with a box built here: same Qt, same fonts, so only another
@@ -117,37 +142,64 @@ private slots:
                 screen->grabWindow(reference.winId()).toImage());
             reference.hide();
             run("xdotool windowfocus --sync " + box + " key Return");
-            QVERIFY(monitor->waitForFinished(10000));
-            QCOMPARE(monitor->exitCode(), 1);
-            monitors.removeOne(monitor);
-            QCOMPARE(windows("Ostrelo").size(), shown);
+            // Of starts at once, either may be the one refused.
+            const auto done
+                = [](QProcess *monitor) { return monitor->state() == QProcess::NotRunning; };
+            QTRY_VERIFY_WITH_TIMEOUT(std::any_of(monitors.cbegin(), monitors.cend(), done), 10000);
+            QCOMPARE((*std::find_if(monitors.cbegin(), monitors.cend(), done))->exitCode(), 1);
+            monitors.erase(std::find_if(monitors.begin(), monitors.end(), done));
+            QTRY_COMPARE_WITH_TIMEOUT(windows("Ostrelo").size(), shown, 10000);
         }
         for (const QProcess *monitor : qAsConst(monitors))
             QCOMPARE(monitor->state(), QProcess::Running);
+        shmid_ds segment {};
+        QVERIFY(squatted < 0 || ::shmctl(squatted, IPC_STAT, &segment) == 0); // left as it was
+        if (steps == "stuck") { // in 8 s two more passes would have started their own
+            QTest::qWait(8000);
+            QCOMPARE(run("pgrep -f " + shared.filePath("stuck/smartctl")).size(), 1);
+        }
     }
 
     // Each way out saves the choice, every key of it, and releases the lock for the next start.
+    // The display may go first, as at every Wayland logout: then the choice was saved when made.
     void endings_data()
     {
-        QTest::addColumn<int>("signal"); // 0: the tray menu's "退出"
+        QTest::addColumn<int>("signal"); // 0: the tray menu's "退出"; -1: the X server killed
         QTest::newRow("SIGTERM") << SIGTERM;
         QTest::newRow("SIGINT") << SIGINT;
         QTest::newRow("SIGHUP") << SIGHUP;
         QTest::newRow("tray menu") << 0;
+        QTest::newRow("X server gone") << -1;
     }
     void endings()
     {
         QFETCH(int, signal);
         const QString settings = qEnvironmentVariable("XDG_CONFIG_HOME") + "/ostrelo/settings.conf";
         QFile::remove(settings);
+        // A server of the monitor's own, so that this test's connection outlives the killing.
+        const QByteArray display = qgetenv("DISPLAY");
+        QProcess server;
+        if (signal < 0) {
+            server.start("Xvfb", { "-displayfd", "1", "-nolisten", "tcp" });
+            QVERIFY(server.waitForReadyRead(10000));
+            qputenv("DISPLAY", ':' + server.readAll().trimmed());
+        }
         QProcess *monitor = start();
         QTRY_COMPARE_WITH_TIMEOUT(windows("Ostrelo").size(), 1, 10000);
+        struct stat lock
+        {
+        };
+        QVERIFY(::stat(QFile::encodeName(runtime + "/ostrelo.lock"), &lock) == 0);
+        QVERIFY(lock.st_mode & S_ISVTX); // kept by the clean-up of the runtime directory
         // Tick the fourth box (CPU frequency) from the keyboard; its label makes the window taller.
         const QString window = windows("Ostrelo").constFirst();
         const QStringList before = run("xdotool getwindowgeometry " + window);
         run("xdotool windowfocus --sync " + window + " key Tab Tab Tab space");
         QTRY_VERIFY(run("xdotool getwindowgeometry " + window) != before);
-        if (signal) {
+        if (signal < 0) {
+            server.kill();
+            qputenv("DISPLAY", display);
+        } else if (signal) {
             ::kill(monitor->processId(), signal);
         } else {
             QString icon;
@@ -157,8 +209,9 @@ private slots:
             run("xdotool key Down Down Return");
         }
         QVERIFY(monitor->waitForFinished(10000));
-        QCOMPARE(monitor->exitStatus(), QProcess::NormalExit);
-        QCOMPARE(monitor->exitCode(), 0);
+        QVERIFY(
+            signal < 0 || (monitor->exitStatus() == QProcess::NormalExit && !monitor->exitCode()));
+        monitors.removeOne(monitor);
         QFile file(settings);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(),
