@@ -95,6 +95,10 @@ int main(int argc, char *argv[])
         qputenv("QT_XCB_GL_INTEGRATION", "none");
 
     QApplication app(argc, argv);
+    // Qt's fallback would close every window when a logout asks and cancel the logout when one
+    // refuses, and ours refuses while the tray icon is up. Without it a logout ends the program as
+    // the tray menu does: the session manager's Die hides the window and quits the loop.
+    QGuiApplication::setFallbackSessionManagementEnabled(false);
 
     const QString iconPath = MainWindow::iconFilePath();
     QApplication::setWindowIcon(

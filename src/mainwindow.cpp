@@ -102,6 +102,11 @@ MainWindow::~MainWindow()
     delete floatingWindow;
     floatingWindow = nullptr;
 
+    saveSettings();
+}
+
+void MainWindow::saveSettings() const
+{
     // Every key is written, changed or not, so the store always holds the whole selection.
     QSettings store { QLatin1String(kOrganisation), QLatin1String(kApplication) };
     for (const MetricItem &item : metricItems)
@@ -156,6 +161,9 @@ void MainWindow::setItemEnabled(const MetricItem &item, bool enabled)
     (this->*item.label)->setVisible(enabled);
     if (QLabel *floatingLabel = this->*item.floatingLabel)
         floatingLabel->setVisible(enabled);
+    // Saved now as well as when the window goes: a session that ends by losing its display (every
+    // Wayland logout, an X server that dies) ends the process without destroying the window.
+    saveSettings();
     // Show the change now rather than at the next tick.
     updateSystemInfo();
 }

@@ -64,6 +64,7 @@ private:
 
     QString figureText(const MetricItem &item, int decimals) const;
     void setItemEnabled(const MetricItem &item, bool enabled);
+    void saveSettings() const;
 
     void setupUserInterface();
     void createFloatingWindow();
