@@ -271,7 +271,10 @@ void MainWindow::updateTrayStatus()
             toolTip += item.shortFormat.arg(figureText(item, 1)) + QLatin1Char('\n');
     }
     toolTip.chop(1);
-    trayIcon->setToolTip(toolTip);
+    // A StatusNotifierItem host answers each new tooltip by fetching all of the icon again, pixels
+    // included, so an unchanged text is not sent.
+    if (toolTip != trayIcon->toolTip())
+        trayIcon->setToolTip(toolTip);
     // Looked up on every pass, so an icon file that is removed or restored shows at once.
     refreshTrayImage();
 }
