@@ -7,11 +7,6 @@
 
 using namespace MetricReaders;
 
-static QString fixture(const QString &name)
-{
-    return QFINDTESTDATA("fixtures/" + name);
-}
-
 class tst_MetricReaders : public QObject
 {
     Q_OBJECT
@@ -88,7 +83,7 @@ private slots:
         const QByteArray text = input.toLatin1();
         if (input.startsWith('/')) {
             for (const QString &tree : input.mid(1).split(" /")) {
-                const QString root = fixture(tree);
+                const QString root = QFINDTESTDATA("fixtures/" + tree);
                 if (reader == "cpu") {
                     add(readCpuUsage(root));
                 } else if (reader == "meminfo") {
@@ -145,12 +140,13 @@ private slots:
     {
         QFETCH(QString, setup);
         const QStringList args = setup.split(' ');
-        const QString root = fixture(args.at(0));
+        const QString root = QFINDTESTDATA("fixtures/" + args.at(0));
         const bool nowhere = args.at(1) == "nowhere";
         qputenv("PATH",
             nowhere ? QFile::encodeName(root)
                     : QFINDTESTDATA(args.at(1)).toLocal8Bit() + ':' + path);
-        qputenv("SMARTCTL_CANNED", QFile::encodeName(fixture("smartctl/" + args.value(2))));
+        qputenv("SMARTCTL_CANNED",
+            QFile::encodeName(QFINDTESTDATA("fixtures/smartctl/" + args.value(2))));
         qputenv("SMARTCTL_EXIT", args.value(3, "0").toLatin1());
         // Any child, however short-lived, adds to the page faults of the reaped children.
         rusage children {}, after {};
