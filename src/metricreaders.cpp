@@ -198,10 +198,10 @@ double usedPercent(qint64 total, qint64 part)
 // Runs `smartctl -A /dev/sda` and takes the temperature from its attribute table.
 bool smartctlTemperature(int *celsius)
 {
-    // Looked up on the search path the start would use, so a system without smartctl forks
-    // nothing every second only to learn that again.
     if (stuckSmartctl)
         return false;
+    // Looked up on the search path the start would use, so a system without smartctl forks
+    // nothing every second only to learn that again.
     const QString program = QStandardPaths::findExecutable(QStringLiteral("smartctl"));
     if (program.isEmpty())
         return false;
