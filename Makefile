@@ -99,8 +99,9 @@ DEB_DIR ?= build-deb
 # build-essential, debhelper and the Build-Depends of debian/control; dpkg-buildpackage checks
 # the latter again and names any that is missing.
 DEB_PACKAGES := build-essential dpkg-dev debhelper cmake qtbase5-dev
-DEB_CHECK_PACKAGES := $(DEB_PACKAGES) lintian desktop-file-utils appstream librsvg2-bin xvfb \
-    xauth x11-utils x11-apps trayer xdotool
+# netpbm: the icon check compares the PNGs' pixels (scripts/render-icons.sh --check).
+DEB_CHECK_PACKAGES := $(DEB_PACKAGES) lintian desktop-file-utils appstream librsvg2-bin netpbm \
+    xvfb xauth x11-utils x11-apps trayer xdotool
 
 .PHONY: deb deb-check deb-packages deb-check-packages deb-check-root icons
 
