@@ -7,7 +7,7 @@
 # 2. DEB_DIR/ostrelo-<upstream>/: that tarball unpacked, debian/ added, and in debian/ the
 #    maintainer and the project's addresses filled in from the environment (below).
 # 3. dpkg-buildpackage there, which writes the source package (.dsc, .orig.tar.gz,
-#    .debian.tar.xz), the binary package ostrelo_<version>_<arch>.deb, its -dbgsym .ddeb, the
+#    .debian.tar.xz), the binary package ostrelo_<version>_<arch>.deb and its -dbgsym package, the
 #    .buildinfo and the .changes into DEB_DIR; then the sha256 of the .deb.
 # The tracked files are not changed, and nothing is written outside DEB_DIR.
 #
@@ -35,6 +35,8 @@ fail() {
 
 git rev-parse --is-inside-work-tree >/dev/null 2>&1 \
     || fail "the orig tarball is made from git's list of tracked files: run this in a git clone"
+[ -z "$(git ls-files --deleted)" ] \
+    || fail "tracked files are missing from the work tree: restore them or commit their removal"
 
 # ---------------------------------------------------------------------------------------------
 # What goes into debian/: checked first, so that nothing is built with a broken field.
@@ -82,7 +84,7 @@ deb=$deb_dir/ostrelo_${version#*:}_$arch.deb
 mkdir -p "$deb_dir"
 rm -rf "$tree" "$deb_dir"/ostrelo_* "$deb_dir"/ostrelo-dbgsym_*
 
-# tracked_tar PATHSPEC...: a tar of the tracked files under the pathspecs and of the directories
+# tracked_tar PATH...: a tar of the tracked files under the paths given and of the directories
 # that hold them, under ostrelo-<upstream>/, in byte order, owned by root, dated
 # SOURCE_DATE_EPOCH, 0755 for directories and programs and 0644 for the rest. GNU format: pax
 # headers would carry the process id.
