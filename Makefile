@@ -85,30 +85,31 @@ test-packages:
 fuzz-packages:
 	$(call ensure-packages,$(FUZZ_PACKAGES))
 
-# The Debian package. `make deb` builds ostrelo_<version>_<arch>.deb in DEB_DIR with CPack, with
-# Debian's own compiler and linker flags (dpkg-buildflags, every hardening feature on).
+# The Debian package. `make deb` makes a source package with a debian/ directory and builds it
+# with dpkg-buildpackage and debhelper in a copy under DEB_DIR, so the work tree stays clean: the
+# .orig.tar.gz from the tracked files, the .dsc and .debian.tar.xz, and
+# DEB_DIR/ostrelo_<version>_<arch>.deb, whose sha256 it prints. The same commit gives the same
+# bytes. DEBFULLNAME and DEBEMAIL name the maintainer, OSTRELO_HOMEPAGE_URL,
+# OSTRELO_BUGTRACKER_URL and OSTRELO_SCREENSHOT_URL the project's addresses (all from the
+# environment or the command line; see scripts/build-deb.sh).
 # `make deb-check` judges it with lintian, desktop-file-validate and appstreamcli, installs it,
 # runs the installed program on a private desktop and purges it again; it changes the system,
 # so it runs as root only and stays out of `make test`. See scripts/deb-check.sh.
 DEB_DIR ?= build-deb
-# dpkg-shlibdeps (dpkg-dev) computes Depends; CPack finds the binaries to give it with `file`.
-DEB_PACKAGES := $(RUN_PACKAGES) dpkg-dev file
-DEB_CHECK_PACKAGES := $(DEB_PACKAGES) lintian desktop-file-utils appstream librsvg2-bin xvfb \
-    xauth x11-utils x11-apps trayer xdotool
+# build-essential, debhelper and the Build-Depends of debian/control; dpkg-buildpackage checks
+# the latter again and names any that is missing.
+DEB_PACKAGES := build-essential dpkg-dev debhelper cmake qtbase5-dev
+# netpbm: the icon check compares the PNGs' pixels (scripts/render-icons.sh --check).
+DEB_CHECK_PACKAGES := $(DEB_PACKAGES) lintian desktop-file-utils appstream librsvg2-bin netpbm \
+    xvfb xauth x11-utils x11-apps trayer xdotool
 
 .PHONY: deb deb-check deb-packages deb-check-packages deb-check-root icons
 
-deb: export DEB_BUILD_MAINT_OPTIONS = hardening=+all
+# Given on make's command line, they reach the scripts too.
+export DEBFULLNAME DEBEMAIL OSTRELO_HOMEPAGE_URL OSTRELO_BUGTRACKER_URL OSTRELO_SCREENSHOT_URL
+
 deb: deb-packages
-	rm -f $(DEB_DIR)/ostrelo_*.deb
-	cmake -S . -B $(DEB_DIR) -DCMAKE_BUILD_TYPE=None -DBUILD_TESTING=OFF \
-	    -DCMAKE_INSTALL_PREFIX=/usr -DOSTRELO_LINTIAN_OVERRIDES=ON \
-	    -DCMAKE_STRIP=$(CURDIR)/packaging/strip.sh \
-	    -DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CXXFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
-	    -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)"
-	cmake --build $(DEB_DIR) -j $(JOBS)
-	cd $(DEB_DIR) && cpack
-	@ls $(DEB_DIR)/ostrelo_*.deb
+	scripts/build-deb.sh $(DEB_DIR)
 
 # Refused before anything is built or installed.
 deb-check-root:
