@@ -60,11 +60,13 @@ scratch=$(mktemp -d)
 monitor=""
 tray=""
 xvfb=""
+weston=""
 installed_here=no
 cleanup() {
     [ -n "$monitor" ] && kill -KILL "$monitor" 2>/dev/null
     [ -n "$tray" ] && kill "$tray" 2>/dev/null
     [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+    [ -n "$weston" ] && kill "$weston" 2>/dev/null
     wait 2>/dev/null
     # Stopped half-way: the package does not stay behind.
     if [ "$installed_here" = yes ]; then
@@ -286,7 +288,13 @@ tray_icons_of() {
 docked() { [ -n "$(tray_icons_of "$monitor")" ]; }
 main_window() { xdotool search --maxdepth 1 --onlyvisible --name '^Ostrelo$' 2>/dev/null; }
 shown() { [ -n "$(main_window)" ]; }
-exited() { ! kill -0 "$monitor" 2>/dev/null; }
+# Ended, whether or not the shell has reaped it yet (a zombie still answers kill -0).
+exited() {
+    case $(sed 's/.*) //' "/proc/$monitor/stat" 2>/dev/null) in
+    '' | Z* | X*) return 0 ;;
+    esac
+    return 1
+}
 
 /usr/bin/ostrelo 2>"$scratch/ostrelo.log" &
 monitor=$!
@@ -335,10 +343,73 @@ sed 's/^/    /' "$settings" 2>/dev/null
 check "the choice is saved: eight keys in $settings" \
     test "$(grep -cE '^(cpuUsage|memory|swap|cpuFreq|cpuMaxTemp|avgTemp|hddTemp|otherTemp)Enabled=(true|false)$' "$settings" 2>/dev/null)" = 8
 check "the choice is saved: cpuFreqEnabled=true" grep -qx 'cpuFreqEnabled=true' "$settings"
+
+# ---------------------------------------------------------------------------------------------
+section "The menu entry, launched as a desktop launches it"
+# gio starts the installed entry as a menu or an autostart does, and the program's standard error
+# is where a session's log would take it. The entry switches the swap reader's three lines a
+# second off: none may come in a minute. No session bus ("disabled:"), so that neither gio nor Qt
+# autolaunches one that would outlive the check.
+export DBUS_SESSION_BUS_ADDRESS=disabled:
+gio launch /usr/share/applications/ostrelo.desktop 2>"$scratch/launched.log"
+check "gio launch /usr/share/applications/ostrelo.desktop" test "$?" -eq 0
+# gio does not wait: the monitor is init's child, found by the runtime directory it was given.
+launched() {
+    for pid in $(pgrep -x ostrelo); do
+        tr '\0' '\n' <"/proc/$pid/environ" | grep -qxF "XDG_RUNTIME_DIR=$XDG_RUNTIME_DIR" \
+            && monitor=$pid && return 0
+    done
+    return 1
+}
+check "the launched monitor runs" until_true launched
+check "its window \"Ostrelo\" is shown" until_true shown
+sleep 60
+lines=$(wc -l <"$scratch/launched.log")
+sed 's/^/    /' "$scratch/launched.log" | head -n 5
+check "no line on its standard error in a minute (got $lines)" test "$lines" -eq 0
+kill -TERM "$monitor" 2>/dev/null
+check "SIGTERM ends it" until_true exited
+monitor=""
+unset DBUS_SESSION_BUS_ADDRESS
 kill "$tray" "$xvfb" 2>/dev/null
 wait 2>/dev/null
 tray=""
 xvfb=""
+
+# ---------------------------------------------------------------------------------------------
+section "/usr/bin/ostrelo on Wayland: weston's headless compositor"
+# A native Wayland client of a real compositor, seen from the compositor's side: its protocol log
+# shows the window's title and app id (the desktop entry's name) and a buffer shown in it.
+wayland="$scratch/wayland"
+mkdir -p "$wayland/runtime" && chmod 700 "$wayland/runtime"
+XDG_RUNTIME_DIR="$wayland/runtime" weston --backend=headless-backend.so --socket=wayland-ostrelo \
+    --no-config --idle-time=0 --log="$wayland/weston.log" --logger-scopes=log,proto \
+    >/dev/null 2>&1 &
+weston=$!
+listening() { [ -S "$wayland/runtime/wayland-ostrelo" ]; }
+check "weston is listening" until_true listening
+env -u DISPLAY HOME="$wayland" XDG_CONFIG_HOME="$wayland/config" \
+    XDG_RUNTIME_DIR="$wayland/runtime" QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=wayland-ostrelo \
+    /usr/bin/ostrelo 2>"$scratch/wayland.log" &
+monitor=$!
+logged() { grep -qF "$1" "$wayland/weston.log"; }
+check "its window is titled \"Ostrelo\"" until_true logged 'set_title("Ostrelo")'
+check "its app id is \"ostrelo\"" until_true logged 'set_app_id("ostrelo")'
+check "a buffer is attached to it" until_true logged '.attach(wl_buffer@'
+sleep 5
+running() { ! exited; }
+check "it keeps running" running
+kill -TERM "$monitor"
+check "SIGTERM ends it" until_true exited
+wait "$monitor"
+status=$?
+monitor=""
+check "exit status 0 after SIGTERM (got $status)" test "$status" = 0
+check "the choice is saved: eight keys" \
+    test "$(grep -cE '^[a-zA-Z]+Enabled=(true|false)$' "$wayland/config/ostrelo/settings.conf" 2>/dev/null)" = 8
+kill "$weston" 2>/dev/null
+wait 2>/dev/null
+weston=""
 
 # ---------------------------------------------------------------------------------------------
 section "apt-get purge"
