@@ -101,9 +101,10 @@ DEB_DIR ?= build-deb
 DEB_PACKAGES := build-essential dpkg-dev debhelper cmake qtbase5-dev
 # netpbm: the icon check compares the PNGs' pixels (scripts/render-icons.sh --check).
 # gio (libglib2.0-bin) launches the desktop entry as a desktop does; weston and qtwayland5 run the
-# program on Wayland.
+# program on Wayland; the Xfce packages make the real session it logs out of.
 DEB_CHECK_PACKAGES := $(DEB_PACKAGES) lintian desktop-file-utils appstream librsvg2-bin netpbm \
-    xvfb xauth x11-utils x11-apps trayer xdotool procps libglib2.0-bin weston qtwayland5
+    xvfb xauth x11-utils x11-apps trayer xdotool procps libglib2.0-bin weston qtwayland5 \
+    xfce4-session xfwm4 xfce4-panel xfconf dbus-x11
 
 .PHONY: deb deb-check deb-packages deb-check-packages deb-check-root icons
 

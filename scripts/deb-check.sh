@@ -67,6 +67,7 @@ cleanup() {
     [ -n "$tray" ] && kill "$tray" 2>/dev/null
     [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
     [ -n "$weston" ] && kill "$weston" 2>/dev/null
+    [ -n "${OSTRELO_SESSION:-}" ] && stop_xfce_session
     wait 2>/dev/null
     # Stopped half-way: the package does not stay behind.
     if [ "$installed_here" = yes ]; then
@@ -267,8 +268,11 @@ check "man finds ostrelo(1)" test "$(man -w ostrelo 2>/dev/null)" = /usr/share/m
 
 # ---------------------------------------------------------------------------------------------
 section "/usr/bin/ostrelo on a private desktop"
-# As the tests do: no session bus, so Qt docks its icon through the X tray protocol into trayer.
-unset DBUS_SESSION_BUS_ADDRESS XDG_CURRENT_DESKTOP QT_QPA_PLATFORMTHEME
+# As the tests do: no session bus, so Qt docks its icon through the X tray protocol into trayer;
+# "disabled:" rather than none, so that neither Qt nor gio autolaunches one that would outlive
+# the check.
+export DBUS_SESSION_BUS_ADDRESS=disabled:
+unset XDG_CURRENT_DESKTOP QT_QPA_PLATFORMTHEME
 . scripts/desktop.sh
 mkdir -p "$scratch/desktop"
 start_desktop "$scratch/desktop"
@@ -288,13 +292,15 @@ tray_icons_of() {
 docked() { [ -n "$(tray_icons_of "$monitor")" ]; }
 main_window() { xdotool search --maxdepth 1 --onlyvisible --name '^Ostrelo$' 2>/dev/null; }
 shown() { [ -n "$(main_window)" ]; }
-# Ended, whether or not the shell has reaped it yet (a zombie still answers kill -0).
-exited() {
-    case $(sed 's/.*) //' "/proc/$monitor/stat" 2>/dev/null) in
+# gone PID: it has ended, whether or not the shell has reaped it yet (a zombie still answers
+# kill -0).
+gone() {
+    case $(sed 's/.*) //' "/proc/$1/stat" 2>/dev/null) in
     '' | Z* | X*) return 0 ;;
     esac
     return 1
 }
+exited() { gone "$monitor"; }
 
 /usr/bin/ostrelo 2>"$scratch/ostrelo.log" &
 monitor=$!
@@ -348,9 +354,7 @@ check "the choice is saved: cpuFreqEnabled=true" grep -qx 'cpuFreqEnabled=true' 
 section "The menu entry, launched as a desktop launches it"
 # gio starts the installed entry as a menu or an autostart does, and the program's standard error
 # is where a session's log would take it. The entry switches the swap reader's three lines a
-# second off: none may come in a minute. No session bus ("disabled:"), so that neither gio nor Qt
-# autolaunches one that would outlive the check.
-export DBUS_SESSION_BUS_ADDRESS=disabled:
+# second off: none may come in a minute.
 gio launch /usr/share/applications/ostrelo.desktop 2>"$scratch/launched.log"
 check "gio launch /usr/share/applications/ostrelo.desktop" test "$?" -eq 0
 # gio does not wait: the monitor is init's child, found by the runtime directory it was given.
@@ -370,7 +374,6 @@ check "no line on its standard error in a minute (got $lines)" test "$lines" -eq
 kill -TERM "$monitor" 2>/dev/null
 check "SIGTERM ends it" until_true exited
 monitor=""
-unset DBUS_SESSION_BUS_ADDRESS
 kill "$tray" "$xvfb" 2>/dev/null
 wait 2>/dev/null
 tray=""
@@ -410,6 +413,35 @@ check "the choice is saved: eight keys" \
 kill "$weston" 2>/dev/null
 wait 2>/dev/null
 weston=""
+
+# ---------------------------------------------------------------------------------------------
+section "Logging out of a real Xfce session"
+# The monitor started in the session registers with its session manager over XSMP, as one started
+# from the menu or at login does. With the window open, its tray icon in the panel and a box
+# ticked, the logout must end the session, and the monitor with status 0 and the tick saved.
+check "an Xfce session on Xvfb, the panel's tray up" start_xfce_session "$scratch/xfce"
+settings="$XDG_CONFIG_HOME/ostrelo/settings.conf"
+/usr/bin/ostrelo 2>"$scratch/xfce.log" &
+monitor=$!
+# Under a window manager the window is the frame's child, no longer a top level.
+session_window() { xdotool search --onlyvisible --name '^Ostrelo$' 2>/dev/null | head -n 1; }
+framed() { [ -n "$(session_window)" ]; }
+check "the window \"Ostrelo\" is shown" until_true framed
+check "its item is in the panel's tray" until_true in_tray "$monitor"
+window=$(session_window)
+before=$(xdotool getwindowgeometry "$window")
+xdotool windowactivate --sync "$window" key Tab Tab Tab space
+check "the CPU frequency box is ticked from the keyboard" until_true grew
+xfce4-session-logout --logout
+check "xfce4-session-logout --logout ends the session" until_true gone "$session"
+check "and the monitor" until_true exited
+wait "$monitor"
+status=$?
+monitor=""
+check "exit status 0 (got $status)" test "$status" = 0
+check "the tick is saved: cpuFreqEnabled=true" grep -qx 'cpuFreqEnabled=true' "$settings"
+stop_xfce_session
+xvfb=""
 
 # ---------------------------------------------------------------------------------------------
 section "apt-get purge"
