@@ -1,16 +1,19 @@
 #!/bin/sh
-# What the monitor costs, next to a floor: bench/floor.cpp, a plain Qt Widgets program that shows
-# eight labels and a tray tooltip refreshed once a second from /proc/stat and /proc/meminfo. Each
-# runs on its own private Xvfb with a tray host, with its own settings store; they start one after
-# the other, then both are measured over the same SECONDS after the same 5 s warm-up, so the other
-# work on the machine weighs on both alike. Printed for each: start-up to the window on screen,
-# CPU time of the process and its reaped children, processes started, VmRSS and VmHWM at the end;
-# and the monitor's CPU time and resident memory as multiples of the floor's.
+# What the monitor costs, with smartctl on its search path and without, next to a floor:
+# bench/floor.cpp, a plain Qt Widgets program that shows eight labels and a tray tooltip refreshed
+# once a second from /proc/stat and /proc/meminfo. The three run side by side, each on its own
+# private Xvfb with a tray host and its own settings store; they start one after the other, then
+# all are measured over the same SECONDS after the same 5 s warm-up, so the other work on the
+# machine weighs on them alike. Printed for each: start-up to the window on screen, CPU time of
+# the process and its reaped children, processes started, VmRSS and VmHWM at the end; and CPU
+# time and resident memory as multiples of the floor's.
 #   scripts/cost.sh [BINARY] [SECONDS]
 # FLOOR names the floor program; by default bench/ostrelo_floor of BINARY's build tree.
-# The monitor finds no smartctl: the directories on PATH that hold one are left out of its PATH
-# (smartmontools installs it in /usr/sbin). SMARTCTL_DIR, when set, is put first on its PATH
-# instead (a fake smartctl). The floor runs with the caller's PATH.
+# "without smartctl": the directories on PATH that hold one are left out of the monitor's PATH.
+# "with smartctl": SMARTCTL_DIR is put first on it; by default the directory of the smartctl on
+# PATH or in /usr/sbin, where smartmontools installs it. As an ordinary account that smartctl
+# cannot open the disk and fails every second; it only gives a figure to root. The floor runs with
+# the caller's PATH.
 set -eu
 binary=$(readlink -f "${1:-build/bin/ostrelo}")
 seconds=${2:-60}
@@ -30,7 +33,9 @@ path_without_smartctl() (
     echo "$kept"
 )
 monitor_path=$(path_without_smartctl)
-[ -n "${SMARTCTL_DIR:-}" ] && monitor_path="$(readlink -f "$SMARTCTL_DIR"):$monitor_path"
+smartctl=$(PATH="$PATH:/usr/sbin" command -v smartctl) \
+    || { echo "cost.sh: no smartctl to measure with (install smartmontools)" >&2; exit 1; }
+smartctl_dir=$(readlink -f "${SMARTCTL_DIR:-$(dirname "$smartctl")}")
 
 . "$(dirname "$0")/desktop.sh"
 scratch=$(mktemp -d)
@@ -79,28 +84,37 @@ launch() {
     startup_ms=$((($(date +%s%N) - start) / 1000000))
 }
 
-launch monitor Ostrelo env PATH="$monitor_path" "$binary"
-monitor=$pid monitor_startup=$startup_ms
+launch bare Ostrelo env PATH="$monitor_path" "$binary"
+bare=$pid bare_startup=$startup_ms
+launch smartctl Ostrelo env PATH="$smartctl_dir:$monitor_path" "$binary"
+smartctl=$pid smartctl_startup=$startup_ms
 launch floor "Ostrelo floor" "$floor_binary"
 floor=$pid floor_startup=$startup_ms
 
 sleep 5 # warm-up
-monitor_cpu=$(cpu_ms $monitor) monitor_forks=$(forks monitor)
+bare_cpu=$(cpu_ms $bare) bare_forks=$(forks bare)
+smartctl_cpu=$(cpu_ms $smartctl) smartctl_forks=$(forks smartctl)
 floor_cpu=$(cpu_ms $floor) floor_forks=$(forks floor)
 sleep "$seconds"
-monitor_cpu=$(($(cpu_ms $monitor) - monitor_cpu))
-monitor_forks=$(($(forks monitor) - monitor_forks))
-floor_cpu=$(($(cpu_ms $floor) - floor_cpu))
-floor_forks=$(($(forks floor) - floor_forks))
-monitor_minute=$((monitor_cpu * 60 / seconds)) floor_minute=$((floor_cpu * 60 / seconds))
+bare_cpu=$(($(cpu_ms $bare) - bare_cpu)) bare_forks=$(($(forks bare) - bare_forks))
+smartctl_cpu=$(($(cpu_ms $smartctl) - smartctl_cpu))
+smartctl_forks=$(($(forks smartctl) - smartctl_forks))
+floor_cpu=$(($(cpu_ms $floor) - floor_cpu)) floor_forks=$(($(forks floor) - floor_forks))
+per_minute() { echo $(($1 * 60 / seconds)); }
 
-row() { printf '%-42s %10s %10s %14s\n' "$@"; }
-row "" monitor floor monitor/floor
-row "start-up to window on screen (ms)" "$monitor_startup" "$floor_startup" ""
-row "CPU time over $seconds s, with children (ms)" "$monitor_cpu" "$floor_cpu" ""
-row "CPU time per minute (ms)" "$monitor_minute" "$floor_minute" "$(ratio $monitor_cpu $floor_cpu)"
-row "processes started over $seconds s" "$monitor_forks" "$floor_forks" ""
+echo "without smartctl: PATH has none; with smartctl: $smartctl_dir first on PATH"
+row() { printf '%-42s %12s %12s %10s %14s %14s\n' "$@"; }
+row "" "monitor" "monitor" floor "monitor/floor" "monitor/floor"
+row "" "no smartctl" "smartctl" "" "no smartctl" "smartctl"
+row "start-up to window on screen (ms)" "$bare_startup" "$smartctl_startup" "$floor_startup" "" ""
+row "CPU time over $seconds s, with children (ms)" "$bare_cpu" "$smartctl_cpu" "$floor_cpu" "" ""
+row "CPU time per minute (ms)" "$(per_minute $bare_cpu)" "$(per_minute $smartctl_cpu)" \
+    "$(per_minute $floor_cpu)" \
+    "$(ratio $bare_cpu $floor_cpu)" "$(ratio $smartctl_cpu $floor_cpu)"
+row "processes started over $seconds s" "$bare_forks" "$smartctl_forks" "$floor_forks" "" ""
 for field in VmRSS VmHWM; do
-    monitor_kb=$(status_kb $monitor $field) floor_kb=$(status_kb $floor $field)
-    row "$field (kB)" "$monitor_kb" "$floor_kb" "$(ratio "$monitor_kb" "$floor_kb")"
+    bare_kb=$(status_kb $bare $field) smartctl_kb=$(status_kb $smartctl $field)
+    floor_kb=$(status_kb $floor $field)
+    row "$field (kB)" "$bare_kb" "$smartctl_kb" "$floor_kb" "$(ratio "$bare_kb" "$floor_kb")" \
+        "$(ratio "$smartctl_kb" "$floor_kb")"
 done
