@@ -72,7 +72,8 @@ private slots:
         QTRY_VERIFY(windows("Ostrelo").isEmpty());
     }
 
-    // Starts in order, by who; "+" starts the next at once. "kill" kills the last one with SIGKILL;
+    // Starts in order, by who; "+" starts the next at once. "hang" lets the smartctl that hangs
+    // hang; "kill" kills the last one with SIGKILL, which leaves its smartctl behind;
     // "squatNNNN" has nobody take, with mode NNNN, the key a SysV lock of this account would use;
     // "jam" puts a directory where the lock file goes. A start marked "!" must be refused with
     // the box; any other shows one more window.
@@ -85,7 +86,7 @@ private slots:
         QTest::newRow("another account's segment, 0666") << "squat0666 me me!";
         QTest::newRow("another account's segment, 0600") << "squat0600 me";
         QTest::newRow("no lock file to be had") << "jam me me";
-        QTest::newRow("a disk that hangs") << "stuck";
+        QTest::newRow("a disk that hangs") << "stuck hang kill other";
     }
     void singleInstance()
     {
@@ -108,6 +109,11 @@ private slots:
             if (step == "jam") {
                 QFile::remove(runtime + "/ostrelo.lock");
                 QVERIFY(QDir().mkdir(runtime + "/ostrelo.lock"));
+                continue;
+            }
+            if (step == "hang") { // in 8 s, two more passes would start a smartctl each
+                QTest::qWait(8000);
+                QCOMPARE(run("pgrep -f " + shared.filePath("stuck/smartctl")).size(), 1);
                 continue;
             }
             if (step == "kill") {
@@ -154,10 +160,6 @@ private slots:
             QCOMPARE(monitor->state(), QProcess::Running);
         shmid_ds segment {};
         QVERIFY(squatted < 0 || ::shmctl(squatted, IPC_STAT, &segment) == 0); // left as it was
-        if (steps == "stuck") { // in 8 s two more passes would have started their own
-            QTest::qWait(8000);
-            QCOMPARE(run("pgrep -f " + shared.filePath("stuck/smartctl")).size(), 1);
-        }
     }
 
     // Each way out saves the choice, every key of it, and releases the lock for the next start.
