@@ -1,9 +1,10 @@
 #!/bin/sh
 # Judges the Debian packages built by `make deb` the way Debian and its users would: lintian on
 # the source and binary packages, desktop-file-validate and appstreamcli on the .deb's files, then
-# `apt-get install` of the .deb, the
-# installed /usr/bin/ostrelo on a private Xvfb with trayer as tray host (window, icon, tray icon
-# and its picture, a choice saved on SIGTERM), and `apt-get purge`, after which no file of the package may be left.
+# `apt-get install` of the .deb and the installed /usr/bin/ostrelo where users meet it: on a
+# private Xvfb with trayer as tray host (window, icon, tray icon and its picture, a choice saved
+# on SIGTERM), launched from its menu entry (no log lines), on Wayland (weston, headless) and in a
+# real Xfce session that logs out; last `apt-get purge`, after which no file of it may be left.
 #   scripts/deb-check.sh [DEB_DIR]     (root only; `make deb-check` builds the package first)
 # OSTRELO_HOMEPAGE_URL, OSTRELO_BUGTRACKER_URL and OSTRELO_SCREENSHOT_URL are the addresses the
 # package was built with (empty by default), as `make deb` took them.
