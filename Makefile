@@ -92,19 +92,21 @@ fuzz-packages:
 # bytes. DEBFULLNAME and DEBEMAIL name the maintainer, OSTRELO_HOMEPAGE_URL,
 # OSTRELO_BUGTRACKER_URL and OSTRELO_SCREENSHOT_URL the project's addresses (all from the
 # environment or the command line; see scripts/build-deb.sh).
-# `make deb-check` judges it with lintian, desktop-file-validate and appstreamcli, installs it,
-# runs the installed program on a private desktop and purges it again; it changes the system,
-# so it runs as root only and stays out of `make test`. See scripts/deb-check.sh.
+# `make deb-check` judges it with Debian's own tools, lintian, blhc, autopkgtest (debian/tests run
+# the installed program), piuparts and reprotest, and checks what none of them covers; it installs
+# packages and builds chroots, so it runs as root only and stays out of `make test`. See
+# scripts/deb-check.sh.
 DEB_DIR ?= build-deb
 # build-essential, debhelper and the Build-Depends of debian/control; dpkg-buildpackage checks
 # the latter again and names any that is missing.
 DEB_PACKAGES := build-essential dpkg-dev debhelper cmake qtbase5-dev
-# netpbm: the icon check compares the PNGs' pixels (scripts/render-icons.sh --check).
-# gio (libglib2.0-bin) launches the desktop entry as a desktop does; weston and qtwayland5 run the
-# program on Wayland; the Xfce packages make the real session it logs out of.
+# netpbm: the icon check compares the PNGs' pixels (scripts/render-icons.sh --check). autopkgtest
+# installs the tests' own dependencies, from debian/tests/control. reprotest's variations take
+# disorderfs (the order of a directory's entries), faketime, sudo (another user, another host name)
+# and locales-all (another locale); diffoscope-minimal shows a difference, should there be one.
 DEB_CHECK_PACKAGES := $(DEB_PACKAGES) lintian desktop-file-utils appstream librsvg2-bin netpbm \
-    xvfb xauth x11-utils x11-apps trayer xdotool procps libglib2.0-bin weston qtwayland5 \
-    xfce4-session xfwm4 xfce4-panel xfconf dbus-x11
+    blhc autopkgtest piuparts debootstrap reprotest disorderfs faketime sudo locales-all \
+    diffoscope-minimal
 
 .PHONY: deb deb-check deb-packages deb-check-packages deb-check-root icons
 

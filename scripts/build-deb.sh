@@ -8,7 +8,8 @@
 #    maintainer and the project's addresses filled in from the environment (below).
 # 3. dpkg-buildpackage there, which writes the source package (.dsc, .orig.tar.gz,
 #    .debian.tar.xz), the binary package ostrelo_<version>_<arch>.deb and its -dbgsym package, the
-#    .buildinfo and the .changes into DEB_DIR; then the sha256 of the .deb.
+#    .buildinfo and the .changes into DEB_DIR, its output into the build log
+#    DEB_DIR/ostrelo_<version>_<arch>.build; then the sha256 of the .deb.
 # The tracked files are not changed, and nothing is written outside DEB_DIR.
 #
 # The maintainer is taken as Debian's own tools (dch, debmake) take it: the name from
@@ -121,7 +122,13 @@ perl -pi -e 's/^(HOMEPAGE|BUGTRACKER|SCREENSHOT)_URL =.*/join " ", "${1}_URL =",
 
 # ---------------------------------------------------------------------------------------------
 # Unsigned: signing is for whoever uploads. -J: as many jobs as cores, where debhelper runs them.
-(cd "$tree" && dpkg-buildpackage --sanitize-env -us -uc -Jauto)
+# Its whole output also goes to the build log beside the packages, where blhc reads the compiler's
+# and linker's command lines (debhelper has CMake print them).
+log=$deb_dir/ostrelo_${version#*:}_$arch.build
+{ (cd "$tree" && dpkg-buildpackage --sanitize-env -us -uc -Jauto) 2>&1; echo $? >"$log.status"; } \
+    | tee "$log"
+status=$(cat "$log.status") && rm -f "$log.status"
+[ "$status" -eq 0 ] || fail "dpkg-buildpackage failed (exit $status): its output is in $log"
 
 [ -f "$deb" ] || fail "dpkg-buildpackage made no $deb"
 echo
