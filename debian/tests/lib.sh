@@ -3,7 +3,7 @@
 # any of its checks did. Waits that must end are bounded, generously: a slow machine is no failure.
 set -u
 . scripts/desktop.sh
-scratch=$(mktemp -d "${AUTOPKGTEST_TMP:-/tmp}/ostrelo.XXXXXX")
+scratch=$(mktemp -d "${AUTOPKGTEST_TMP:-/tmp}/test.XXXXXX")
 failed=0
 monitor="" tray="" xvfb="" weston=""
 check() {
