@@ -70,7 +70,7 @@ excerpt_lintian() { grep -v '^running with root privileges'; }
 excerpt_blhc() { cat; }
 excerpt_autopkgtest() { grep -E '^(PASS|FAIL)  |^[a-z-]+ +(PASS|FAIL|SKIP)'; }
 excerpt_piuparts() { grep -E 'INFO: (PASS|FAIL|Can.t test)|ERROR:'; }
-excerpt_reprotest() { grep -E '^INFO:reprotest:build "experiment|^Reproduction|^No differences|^WARNING'; }
+excerpt_reprotest() { grep -E '^INFO:reprotest:build "|variation: |^Reproduction|^No differences'; }
 
 # ---------------------------------------------------------------------------------------------
 section "The package"
@@ -184,7 +184,7 @@ tool autopkgtest autopkgtest --no-built-binaries "${base}_$arch.deb" "$base.dsc"
 section "piuparts: install, remove and purge in a new $release chroot"
 tool piuparts piuparts --distribution="$release" "${base}_$arch.deb"
 
-section "reprotest: the source package built twice, under varied conditions"
+section "reprotest: the source package built three times, under varied conditions"
 # Every variation, in two builds beside the first: the second varies all but the user, the third
 # all but the order of directory entries, since the other user (nobody) cannot open /dev/fuse,
 # which disorderfs needs, where it is root's alone (0600, as here). sudo makes the user and the
@@ -199,7 +199,7 @@ if ! sudo -h localhost true 2>/dev/null; then
     echo "(sudo refuses -h localhost here: the other user and the other host name are left out)"
     set -- --vary=+all,-user_group,-domain_host
 fi
-tool reprotest reprotest "$@" --store-dir="$logs/reprotest" "$base.dsc" -- null
+tool reprotest reprotest --verbose "$@" --store-dir="$logs/reprotest" "$base.dsc" -- null
 
 apt-get purge -y -qq ostrelo >/dev/null 2>&1
 summary
