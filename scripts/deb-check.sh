@@ -6,13 +6,14 @@
 #   - lintian on the source and binary packages, blhc on the build log;
 #   - autopkgtest: debian/tests run the installed /usr/bin/ostrelo, on this machine (`-- null`);
 #   - piuparts: install, remove and purge in a new chroot of this release, nothing left behind;
-#   - reprotest: the source package built twice, under varied time, locale, user, path and more.
+#   - reprotest: the source package built three times, under varied time, locale, user, host
+#     name, build path and more.
 # Each tool's whole output goes to DEB_DIR/check/<tool>.log.
 #   scripts/deb-check.sh [DEB_DIR]     (root only; `make deb-check` builds the package first)
 # OSTRELO_HOMEPAGE_URL, OSTRELO_BUGTRACKER_URL and OSTRELO_SCREENSHOT_URL are the addresses the
 # package was built with (empty by default), as `make deb` took them.
 # autopkgtest installs the package and the tests' dependencies here; the package is purged again
-# at the end.
+# when the check ends, however it ends.
 set -u
 cd "$(dirname "$0")/.."
 
@@ -30,6 +31,8 @@ release=$(. /etc/os-release && echo "$VERSION_CODENAME")
 export DEBIAN_FRONTEND=noninteractive
 logs=$deb_dir/check
 rm -rf "$logs" && mkdir -p "$logs"
+trap 'apt-get purge -y -qq ostrelo >/dev/null 2>&1' EXIT
+trap 'exit 130' INT TERM HUP
 
 passed=0
 failed=0
@@ -201,5 +204,4 @@ if ! sudo -h localhost true 2>/dev/null; then
 fi
 tool reprotest reprotest --verbose "$@" --store-dir="$logs/reprotest" "$base.dsc" -- null
 
-apt-get purge -y -qq ostrelo >/dev/null 2>&1
 summary
