@@ -22,8 +22,8 @@ class tst_Startup : public QObject
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     int squatted = -1; // nobody's segment on the key this account's lock had as a SysV segment
 
-    // Starts the monitor as this account ("me"), its copy ("bare"), or as nobody ("other"; "stuck"
-    // with the smartctl that hangs first on PATH).
+    // Starts the monitor as this account ("me"; "en_US" in that locale), its copy ("bare"), or as
+    // nobody ("other"; "stuck" with the smartctl that hangs first on PATH).
     QProcess *start(const QString &who = "me")
     {
         auto *monitor = new QProcess(this);
@@ -35,8 +35,9 @@ class tst_Startup : public QObject
                     "XDG_RUNTIME_DIR", "HOME=" + home, "XDG_CONFIG_HOME=" + home,
                     "PATH=" + shared.filePath(who + ':') + qgetenv("PATH"), copy });
         else
-            monitor->start(
-                who == "bare" ? copy : qEnvironmentVariable("OSTRELO_BINARY"), QStringList());
+            monitor->start("env",
+                { who == "en_US" ? "LC_ALL=en_US.UTF-8" : "LC_ALL=C.UTF-8",
+                    who == "bare" ? copy : qEnvironmentVariable("OSTRELO_BINARY") });
         monitors << monitor;
         return monitor;
     }
@@ -80,7 +81,7 @@ private slots:
     void singleInstance_data()
     {
         QTest::addColumn<QString>("steps");
-        QTest::newRow("one account, after a killed instance") << "bare kill me me!";
+        QTest::newRow("one account, after a killed instance") << "bare kill me en_US!";
         QTest::newRow("two accounts, nobody's runtime directory taken") << "me other other! me!";
         QTest::newRow("two at once") << "me+ me!";
         QTest::newRow("another account's segment, 0666") << "squat0666 me me!";
@@ -127,7 +128,9 @@ private slots:
             shown += refused ? 0 : 1;
             if (together)
                 continue;
-            const QString title = refused ? "提示" : "Ostrelo";
+            // A pattern, with no blank: run() splits at blanks.
+            const bool english = step == "en_US";
+            const QString title = !refused ? "Ostrelo" : english ? "Already.running" : "提示";
             QTRY_COMPARE_WITH_TIMEOUT(windows(title).size(), refused ? 1 : shown, 10000);
             for (const QString &window : windows(title))
                 QVERIFY(run("xprop -id " + window + " _NET_WM_ICON")
@@ -137,8 +140,9 @@ private slots:
                 continue;
             // Compared pixel for pixel with a box built here: same Qt, same fonts, so only another
             // text or button row can differ.
-            QMessageBox reference(QMessageBox::Information, "提示",
-                "程序已经运行,请点击托盘图标打开主界面", QMessageBox::Ok);
+            QMessageBox reference(QMessageBox::Information, title,
+                english ? "Ostrelo is already running. Use its tray icon to open the main window."
+                        : "程序已经运行,请点击托盘图标打开主界面"); // OK added on show
             reference.setDefaultButton(QMessageBox::NoButton);
             reference.show();
             QVERIFY(QTest::qWaitForWindowExposed(&reference));
