@@ -1,9 +1,9 @@
 # Two commands: `make run` and `make test`. Both install the Debian packages they miss when run as
 # root; otherwise they print the apt-get line to run and stop.
-# `make test` runs the suite twice, as built and with AddressSanitizer and UBSan (tests/isolate.sh
-# fails a test on any report), then the fuzz target for FUZZ_SMOKE_SECONDS. `make fuzz` runs the
-# fuzz target alone, for FUZZ_SECONDS. It also fails when the catalogues in translations/ do not
-# match the code or miss a translation; `make translations` brings them up to date with lupdate.
+# `make test` first fails when the catalogues in translations/ do not match the code or miss a
+# translation (`make translations` brings them up to date with lupdate), then runs the suite twice,
+# as built and with AddressSanitizer and UBSan (tests/isolate.sh fails a test on any report), then
+# the fuzz target for FUZZ_SMOKE_SECONDS. `make fuzz` runs the fuzz target alone, for FUZZ_SECONDS.
 BUILD_DIR ?= build
 SANITIZE_DIR ?= build-sanitize
 FUZZ_DIR ?= build-fuzz
