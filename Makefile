@@ -1,8 +1,9 @@
 # Two commands: `make run` and `make test`. Both install the Debian packages they miss when run as
 # root; otherwise they print the apt-get line to run and stop.
-# `make test` runs the suite twice, as built and with AddressSanitizer and UBSan (tests/isolate.sh
-# fails a test on any report), then the fuzz target for FUZZ_SMOKE_SECONDS. `make fuzz` runs the
-# fuzz target alone, for FUZZ_SECONDS.
+# `make test` first fails when the catalogues in translations/ do not match the code or miss a
+# translation (`make translations` brings them up to date with lupdate), then runs the suite twice,
+# as built and with AddressSanitizer and UBSan (tests/isolate.sh fails a test on any report), then
+# the fuzz target for FUZZ_SMOKE_SECONDS. `make fuzz` runs the fuzz target alone, for FUZZ_SECONDS.
 BUILD_DIR ?= build
 SANITIZE_DIR ?= build-sanitize
 FUZZ_DIR ?= build-fuzz
@@ -10,11 +11,13 @@ FUZZ_SECONDS ?= 60
 FUZZ_SMOKE_SECONDS ?= 10
 JOBS ?= $(shell nproc)
 
-# smartmontools: as root, the disk figure is real from the first run.
-RUN_PACKAGES := cmake g++ make qtbase5-dev fonts-wqy-microhei smartmontools
+# smartmontools: as root, the disk figure is real from the first run. qttools5-dev: CMake's
+# LinguistTools, with lrelease and lupdate from qttools5-dev-tools.
+QT_PACKAGES := qtbase5-dev qttools5-dev qttools5-dev-tools
+RUN_PACKAGES := cmake g++ make $(QT_PACKAGES) fonts-wqy-microhei smartmontools
 # libFuzzer is clang's, in the release's own version; llvm puts llvm-symbolizer on PATH, where the
 # sanitizers look for it, for readable stacks in a fuzzer's report.
-FUZZ_PACKAGES := cmake make qtbase5-dev clang libclang-rt-dev llvm
+FUZZ_PACKAGES := cmake make $(QT_PACKAGES) clang libclang-rt-dev llvm
 TEST_PACKAGES := $(RUN_PACKAGES) xvfb xauth x11-utils trayer xdotool procps $(FUZZ_PACKAGES)
 
 # The fuzz target alone, with clang: the rest of the program is not built in FUZZ_DIR. It runs
@@ -49,7 +52,7 @@ if [ -n "$$missing" ]; then \
 fi
 endef
 
-.PHONY: run test build fuzz cost run-packages test-packages fuzz-packages
+.PHONY: run test build fuzz cost translations run-packages test-packages fuzz-packages
 
 run: run-packages
 	cmake -S . -B $(BUILD_DIR) -DBUILD_TESTING=OFF
@@ -59,6 +62,7 @@ run: run-packages
 test: test-packages
 	cmake -S . -B $(BUILD_DIR) -DBUILD_TESTING=ON
 	cmake --build $(BUILD_DIR) -j $(JOBS)
+	cmake --build $(BUILD_DIR) --target check_translations
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
 	cmake -S . -B $(SANITIZE_DIR) -DBUILD_TESTING=ON -DOSTRELO_SANITIZE=ON
 	cmake --build $(SANITIZE_DIR) -j $(JOBS)
@@ -67,6 +71,11 @@ test: test-packages
 
 fuzz: fuzz-packages
 	$(call fuzz,$(FUZZ_SECONDS))
+
+# lupdate over src/ into every translations/*.ts; new texts come in unfinished, to translate.
+translations: run-packages
+	cmake -S . -B $(BUILD_DIR)
+	cmake --build $(BUILD_DIR) --target update_translations
 
 # What the running monitor costs beside the floor program, over COST_SECONDS (scripts/cost.sh).
 COST_SECONDS ?= 60
@@ -99,7 +108,7 @@ fuzz-packages:
 DEB_DIR ?= build-deb
 # build-essential, debhelper and the Build-Depends of debian/control; dpkg-buildpackage checks
 # the latter again and names any that is missing.
-DEB_PACKAGES := build-essential dpkg-dev debhelper cmake qtbase5-dev
+DEB_PACKAGES := build-essential dpkg-dev debhelper cmake $(QT_PACKAGES)
 # netpbm: the icon check compares the PNGs' pixels (scripts/render-icons.sh --check). autopkgtest
 # installs the tests' own dependencies, from debian/tests/control. reprotest's variations take
 # disorderfs (the order of a directory's entries), faketime, sudo (another user, another host name)

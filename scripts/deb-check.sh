@@ -113,13 +113,14 @@ check "no development package among the relations" test -z "$({ names Depends; n
 # smartctl gives the disk temperature to root only, and fails for everyone else each second.
 check "smartmontools suggested, not recommended" \
     test "$(names Suggests)" = smartmontools -a -z "$(names Recommends | grep -x smartmontools)"
-check "a font with the window's Chinese texts recommended (fonts-wqy-microhei | fonts-noto-cjk)" \
-    test "$(dpkg-deb -f "$deb" Recommends)" = "fonts-wqy-microhei | fonts-noto-cjk"
+check "recommended: a font for the Chinese texts (fonts-wqy-microhei | fonts-noto-cjk) and Qt's own translations" \
+    test "$(dpkg-deb -f "$deb" Recommends)" = "fonts-wqy-microhei | fonts-noto-cjk, qttranslations5-l10n"
 
 tree=$logs/tree
 dpkg-deb -x "$deb" "$tree"
 for file in bin/ostrelo share/icons/hicolor/48x48/apps/ostrelo.png \
     share/icons/hicolor/256x256/apps/ostrelo.png share/icons/hicolor/scalable/apps/ostrelo.svg \
+    share/ostrelo/translations/ostrelo_en.qm \
     share/applications/ostrelo.desktop share/metainfo/io.github.ostrelo.ostrelo.metainfo.xml \
     share/man/man1/ostrelo.1.gz share/doc/ostrelo/copyright share/doc/ostrelo/changelog.Debian.gz; do
     check "contains /usr/$file" test -f "$tree/usr/$file"
