@@ -71,7 +71,7 @@ tool() {
 }
 excerpt_lintian() { grep -v '^running with root privileges'; }
 excerpt_blhc() { cat; }
-excerpt_autopkgtest() { grep -E '^(PASS|FAIL)  |^[a-z-]+ +(PASS|FAIL|SKIP)'; }
+excerpt_autopkgtest() { grep -E '^(PASS|FAIL)  |^[a-z-]+ +(PASS|FAIL|SKIP)|^saved session|_RestartCommand='; }
 excerpt_piuparts() { grep -E 'INFO: (PASS|FAIL|Can.t test)|ERROR:'; }
 excerpt_reprotest() { grep -E '^INFO:reprotest:build "|variation: |^Reproduction|^No differences'; }
 
@@ -195,13 +195,14 @@ section "reprotest: the source package built three times, under varied condition
 # host name (as root no password is asked). Where sudo refuses reprotest's `sudo -h localhost`
 # ("a remote host may only be specified when listing privileges"), those two are left out:
 # varying the host name without sudo takes a user namespace, which a chroot is refused.
+# The time is always another (reprotest alone would at times leave it as it is), 398 days on.
 # fusermount needs /etc/mtab, which a system that never booted (a chroot) may lack.
 [ -e /etc/mtab ] || ln -s ../proc/self/mounts /etc/mtab
-set -- --vary=+all,-user_group,domain_host.use_sudo=1 \
+set -- --vary=+all,time.faketimes+=+398days,-user_group,domain_host.use_sudo=1 \
     --extra-build=user_group,user_group.available+=nobody:nogroup,-fileordering
 if ! sudo -h localhost true 2>/dev/null; then
     echo "(sudo refuses -h localhost here: the other user and the other host name are left out)"
-    set -- --vary=+all,-user_group,-domain_host
+    set -- --vary=+all,time.faketimes+=+398days,-user_group,-domain_host
 fi
 tool reprotest reprotest --verbose "$@" --store-dir="$logs/reprotest" "$base.dsc" -- null
 
