@@ -23,6 +23,18 @@ const char kRelativeIconPath[] = "../share/icons/hicolor/48x48/apps/ostrelo.png"
 const char kOrganisation[] = "ostrelo";
 const char kApplication[] = "settings";
 const int kRefreshIntervalMs = 1000;
+
+// Where on the screen a press or move happened, as the window system reported it with the event:
+// mapping the event's local position instead would use where Qt thinks the window is, which lags
+// behind while the window is being dragged.
+QPoint globalPosition(const QMouseEvent *event)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    return event->globalPosition().toPoint(); // Qt 6 deprecates globalPos() for this, new in 6.0
+#else
+    return event->globalPos();
+#endif
+}
 } // namespace
 
 const MainWindow::MetricItem MainWindow::metricItems[8] = {
@@ -258,6 +270,11 @@ void MainWindow::createTrayIcon()
 
     connect(trayIcon, &QSystemTrayIcon::activated, this, &MainWindow::iconActivated);
     trayIcon->show();
+    // Before it quits, Qt asks every window to close: Qt 6 always, Qt 5 when the session manager
+    // ends the program at logout. Ours refuses while the icon is up, and on an XEmbed tray the
+    // icon's own window, if asked after ours, holds the quit up as well. So a quit, whoever asks
+    // for it (a signal, the session manager), takes the icon down first, as "退出" does.
+    QCoreApplication::instance()->installEventFilter(this);
 }
 
 void MainWindow::updateTrayStatus()
@@ -396,6 +413,8 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     static QPoint floatingDragPosition;
     static bool floatingDragging = false;
 
+    if (event->type() == QEvent::Quit && watched == QCoreApplication::instance() && trayIcon)
+        trayIcon->hide();
     if (!floatingWindow || watched != floatingWindow)
         return QMainWindow::eventFilter(watched, event);
 
@@ -404,7 +423,7 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
         const auto *mouse = static_cast<QMouseEvent *>(event);
         if (mouse->button() != Qt::LeftButton)
             break;
-        floatingDragPosition = mouse->globalPos() - floatingWindow->frameGeometry().topLeft();
+        floatingDragPosition = globalPosition(mouse) - floatingWindow->frameGeometry().topLeft();
         floatingDragging = true;
         return true;
     }
@@ -412,7 +431,7 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
         const auto *mouse = static_cast<QMouseEvent *>(event);
         if (!floatingDragging || !(mouse->buttons() & Qt::LeftButton))
             break;
-        floatingWindow->move(mouse->globalPos() - floatingDragPosition);
+        floatingWindow->move(globalPosition(mouse) - floatingDragPosition);
         return true;
     }
     case QEvent::MouseButtonRelease:
@@ -428,7 +447,7 @@ void MainWindow::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton)
         return;
-    dragPosition = event->globalPos() - frameGeometry().topLeft();
+    dragPosition = globalPosition(event) - frameGeometry().topLeft();
     event->accept();
 }
 
@@ -436,6 +455,6 @@ void MainWindow::mouseMoveEvent(QMouseEvent *event)
 {
     if (!(event->buttons() & Qt::LeftButton))
         return;
-    move(event->globalPos() - dragPosition);
+    move(globalPosition(event) - dragPosition);
     event->accept();
 }

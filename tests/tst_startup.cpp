@@ -59,7 +59,7 @@ private slots:
 
     void cleanup()
     {
-        for (QProcess *monitor : qAsConst(monitors)) {
+        for (QProcess *monitor : std::as_const(monitors)) {
             monitor->terminate(); // politely: each must end as it should, nobody's too
             QVERIFY(monitor->waitForFinished(10000));
             QCOMPARE(monitor->exitCode(), 0);
@@ -156,7 +156,7 @@ private slots:
             monitors.erase(std::find_if(monitors.begin(), monitors.end(), done));
             QTRY_COMPARE_WITH_TIMEOUT(windows("Ostrelo").size(), shown, 10000);
         }
-        for (const QProcess *monitor : qAsConst(monitors))
+        for (const QProcess *monitor : std::as_const(monitors))
             QCOMPARE(monitor->state(), QProcess::Running);
         shmid_ds segment {};
         QVERIFY(squatted < 0 || ::shmctl(squatted, IPC_STAT, &segment) == 0); // left as it was
