@@ -419,7 +419,8 @@ weston=""
 section "Logging out of a real Xfce session"
 # The monitor started in the session registers with its session manager over XSMP, as one started
 # from the menu or at login does. With the window open, its tray icon in the panel and a box
-# ticked, the logout must end the session, and the monitor with status 0 and the tick saved.
+# ticked, the logout must end the session, and the monitor with status 0 and the tick saved; the
+# session it saves must not name the monitor.
 check "an Xfce session on Xvfb, the panel's tray up" start_xfce_session "$scratch/xfce"
 settings="$XDG_CONFIG_HOME/ostrelo/settings.conf"
 /usr/bin/ostrelo 2>"$scratch/xfce.log" &
@@ -441,6 +442,10 @@ status=$?
 monitor=""
 check "exit status 0 (got $status)" test "$status" = 0
 check "the tick is saved: cpuFreqEnabled=true" grep -qx 'cpuFreqEnabled=true' "$settings"
+# Restored at the next login beside the autostarted copy, it would show the refusal box.
+saved=$(cat "$XDG_CACHE_HOME"/sessions/xfce4-session-* 2>/dev/null)
+check "the session is saved ($(ls "$XDG_CACHE_HOME/sessions" 2>/dev/null | tr '\n' ' '))" test -n "$saved"
+check "the saved session does not name ostrelo" sh -c '! printf %s "$1" | grep -q ostrelo' - "$saved"
 stop_xfce_session
 xvfb=""
 

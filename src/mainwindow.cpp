@@ -325,12 +325,19 @@ void MainWindow::iconActivated(QSystemTrayIcon::ActivationReason reason)
 {
     if (reason != QSystemTrayIcon::Trigger)
         return;
-    if (isVisible()) {
+    if (isVisible())
         hide();
-    } else {
-        showNormal();
+    else
+        bringToFront();
+}
+
+void MainWindow::bringToFront()
+{
+    showNormal();
+    raise();
+    // Wayland hands the focus only to what the user acts on, and logs a warning for every request.
+    if (QGuiApplication::platformName() != QLatin1String("wayland"))
         activateWindow();
-    }
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

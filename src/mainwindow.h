@@ -30,6 +30,9 @@ public:
     explicit MainWindow(QWidget *parent = nullptr, const QString &systemRoot = QString());
     ~MainWindow() override;
 
+    // Shows the window, in front of the others: from the tray, or at a second start.
+    void bringToFront();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;

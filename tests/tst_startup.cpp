@@ -6,7 +6,6 @@
 #include <QtWidgets>
 
 #include <csignal>
-#include <sys/shm.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -20,7 +19,6 @@ class tst_Startup : public QObject
     // another account has taken nobody's runtime directory, and nobody's own home.
     QTemporaryDir shared { "/tmp/ostrelo-XXXXXX" };
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    int squatted = -1; // nobody's segment on the key this account's lock had as a SysV segment
 
     // Starts the monitor as this account ("me"), its copy ("bare"), or as nobody ("other"; "stuck"
     // with the smartctl that hangs first on PATH).
@@ -34,9 +32,11 @@ class tst_Startup : public QObject
                 { "--reuid=nobody", "--regid=nogroup", "--clear-groups", "env", "-u",
                     "XDG_RUNTIME_DIR", "HOME=" + home, "XDG_CONFIG_HOME=" + home,
                     "PATH=" + shared.filePath(who + ':') + qgetenv("PATH"), copy });
-        else
-            monitor->start(
-                who == "bare" ? copy : qEnvironmentVariable("OSTRELO_BINARY"), QStringList());
+        else // "cached": no runtime directory, its cache where every account may write
+            monitor->start("env",
+                { "XDG_RUNTIME_DIR=" + (who == "cached" ? "" : runtime),
+                    "XDG_CACHE_HOME=" + shared.filePath("tmp/cache"),
+                    who == "bare" ? copy : qEnvironmentVariable("OSTRELO_BINARY") });
         monitors << monitor;
         return monitor;
     }
@@ -66,49 +66,53 @@ private slots:
         }
         qDeleteAll(monitors);
         monitors.clear();
-        QProcess::execute("pkill", { "-KILL", "-f", shared.filePath("stuck/smartctl") });
-        ::shmctl(std::exchange(squatted, -1), IPC_RMID, nullptr);
+        QProcess::execute("pkill", { "-KILL", "-f", shared.path() }); // smartctl, perl
         QDir().rmdir(runtime + "/ostrelo.lock");
         QTRY_VERIFY(windows("Ostrelo").isEmpty());
     }
 
     // Starts in order, by who; "+" starts the next at once. "hang" lets the smartctl that hangs
     // hang; "kill" kills the last one with SIGKILL, which leaves its smartctl behind;
-    // "squatNNNN" has nobody take, with mode NNNN, the key a SysV lock of this account would use;
-    // "jam" puts a directory where the lock file goes. A start marked "!" must be refused with
-    // the box; any other shows one more window.
+    // "jam" puts a directory where the lock file goes; "plant" has nobody make this account's
+    // fallback lock file and lock it; "hide" closes the window to the tray. A start marked "!"
+    // must be refused with the box, and bring a hidden window back; any other shows one more.
     void singleInstance_data()
     {
         QTest::addColumn<QString>("steps");
-        QTest::newRow("one account, after a killed instance") << "bare kill me me!";
+        QTest::newRow("one account, after a killed instance") << "bare kill me hide me!";
         QTest::newRow("two accounts, nobody's runtime directory taken") << "me other other! me!";
         QTest::newRow("two at once") << "me+ me!";
-        QTest::newRow("another account's segment, 0666") << "squat0666 me me!";
-        QTest::newRow("another account's segment, 0600") << "squat0600 me";
         QTest::newRow("no lock file to be had") << "jam me me";
+        QTest::newRow("another account's lock file in the fallback place") << "plant cached";
         QTest::newRow("a disk that hangs") << "stuck hang kill other";
     }
     void singleInstance()
     {
         QFETCH(QString, steps);
         if (::geteuid() != 0)
-            QSKIP("another account's starts and segments need root");
+            QSKIP("another account's starts need root");
         int shown = 0; // main windows, once every start so far has settled
         for (QString step : steps.split(' ')) {
-            if (step.startsWith("squat")) {
-                const QByteArray file = QFile::encodeName(runtime + "/ostrelo-instance");
-                QVERIFY(QFile(file).open(QIODevice::WriteOnly));
-                const QString key = QString::number(::ftok(file, 'Q'));
-                QCOMPARE(QProcess::execute("setpriv",
-                             { "--reuid=nobody", "--regid=nogroup", "--clear-groups", "perl", "-e",
-                                 "shmget(" + key + ", 1, 03000 | " + step.mid(5) + ") // exit 1" }),
-                    0);
-                squatted = ::shmget(key.toInt(), 0, 0);
-                continue;
-            }
             if (step == "jam") {
                 QFile::remove(runtime + "/ostrelo.lock");
                 QVERIFY(QDir().mkdir(runtime + "/ostrelo.lock"));
+                continue;
+            }
+            if (step == "plant") { // sh goes on once perl holds the lock and closes its output
+                QCOMPARE(QProcess::execute("setpriv",
+                             { "--reuid=nobody", "--regid=nogroup", "--clear-groups", "sh", "-c",
+                                 R"(cd "$TMPDIR" &&
+mkdir -p runtime-root cache/ostrelo && f=$PWD/cache/ostrelo/ostrelo-$(uname -n).lock && : >$f && chmod 666 $f &&
+echo $(perl -MFcntl -e 'open F, "+<", shift; fcntl F, F_SETLK, my $l = pack("ssx4qqix4", F_WRLCK, 0, 0, 0, 0)
+    or die; close STDOUT; sleep 99' $f &))" }),
+                    0);
+                continue;
+            }
+            if (step == "hide") {
+                QString icon;
+                QTRY_VERIFY_WITH_TIMEOUT(!(icon = dockedIcon("ostrelo")).isEmpty(), 10000);
+                run("xdotool mousemove --window " + icon + " 11 11 click 1");
+                QTRY_COMPARE(windows("Ostrelo").size(), shown - 1);
                 continue;
             }
             if (step == "hang") { // in 8 s, two more passes would start a smartctl each
@@ -130,9 +134,7 @@ private slots:
             const QString title = refused ? "提示" : "Ostrelo";
             QTRY_COMPARE_WITH_TIMEOUT(windows(title).size(), refused ? 1 : shown, 10000);
             for (const QString &window : windows(title))
-                QVERIFY(run("xprop -id " + window + " _NET_WM_ICON")
-                            .join(' ')
-                            .contains("Icon (48 x 48)"));
+                QVERIFY(run("xprop -id " + window + " _NET_WM_ICON").join(' ').contains("48 x 48"));
             if (!refused)
                 continue;
             // Compared pixel for pixel with a box built here: same Qt, same fonts, so only another
@@ -158,8 +160,6 @@ private slots:
         }
         for (const QProcess *monitor : std::as_const(monitors))
             QCOMPARE(monitor->state(), QProcess::Running);
-        shmid_ds segment {};
-        QVERIFY(squatted < 0 || ::shmctl(squatted, IPC_STAT, &segment) == 0); // left as it was
     }
 
     // Each way out saves the choice, every key of it, and releases the lock for the next start.
