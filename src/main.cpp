@@ -43,7 +43,7 @@ void watchSignals(QObject *context)
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalSocket) != 0)
         return;
     auto *notifier = new QSocketNotifier(signalSocket[1], QSocketNotifier::Read, context);
-    QObject::connect(notifier, &QSocketNotifier::activated, context, [notifier] {
+    QObject::connect(notifier, &QSocketNotifier::activated, context, [] {
         char byte = 0;
         [[maybe_unused]] const ssize_t got = ::read(signalSocket[1], &byte, sizeof byte);
         if (byte == SIGUSR1) {
@@ -53,7 +53,6 @@ void watchSignals(QObject *context)
             }
             return;
         }
-        notifier->setEnabled(false);
         QCoreApplication::quit();
     });
 
@@ -125,8 +124,9 @@ bool takeInstanceLock(pid_t &holder)
             return true;
         }
         if (errno == EACCES || errno == EAGAIN) {
-            holder
-                = ::fcntl(lock, F_GETLK, &whole) == 0 && whole.l_type != F_UNLCK ? whole.l_pid : 0;
+            // The kernel leaves l_pid 0 where the holder let go in the meantime.
+            ::fcntl(lock, F_GETLK, &whole);
+            holder = whole.l_pid;
             return false;
         }
         reason = QString::fromLocal8Bit(strerror(errno));

@@ -159,7 +159,7 @@ echo $(perl -MFcntl -e 'open F, "+<", shift; fcntl F, F_SETLK, my $l = pack("ssx
             QTRY_COMPARE_WITH_TIMEOUT(windows("Ostrelo").size(), shown, 10000);
         }
         for (const QProcess *monitor : std::as_const(monitors))
-            QCOMPARE(monitor->state(), QProcess::Running);
+            QVERIFY(monitor->state() != QProcess::NotRunning); // none has ended
     }
 
     // Each way out saves the choice, every key of it, and releases the lock for the next start.
