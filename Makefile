@@ -1,18 +1,22 @@
 # Two commands: `make run` and `make test`. Both install the Debian packages they miss when run as
 # root; otherwise they print the apt-get line to run and stop.
-# `make test` runs the suite twice, as built and with AddressSanitizer and UBSan (tests/isolate.sh
-# fails a test on any report), then the fuzz target for FUZZ_SMOKE_SECONDS. `make fuzz` runs the
-# fuzz target alone, for FUZZ_SECONDS.
+# `make test` first fails when the catalogues in translations/ do not match the code or miss a
+# translation (`make translations` brings them up to date with lupdate), then runs the suite twice,
+# as built and with AddressSanitizer and UBSan (tests/isolate.sh fails a test on any report), then
+# the fuzz target for FUZZ_SMOKE_SECONDS. `make fuzz` runs the fuzz target alone, for FUZZ_SECONDS.
 # QT=6 builds against Qt 6 instead (cmake -DOSTRELO_QT_MAJOR_VERSION=6), in build directories of
 # its own, so that the two builds never mix: build-qt6, build-sanitize-qt6 and build-fuzz-qt6.
 QT ?= 5
+# Qt 5's and Qt 6's own: qttools5-dev and qt6-tools-dev have CMake's LinguistTools, with lrelease
+# and lupdate from qttools5-dev-tools and qt6-l10n-tools. The Debian package is built with Qt 5's.
+QT5_PACKAGES := qtbase5-dev qttools5-dev qttools5-dev-tools
 ifeq ($(QT),5)
 QT_SUFFIX :=
-QT_PACKAGES := qtbase5-dev
+QT_PACKAGES := $(QT5_PACKAGES)
 else ifeq ($(QT),6)
 QT_SUFFIX := -qt6
-# The tests' xcb and offscreen platform plugins come with it, in libqt6gui6.
-QT_PACKAGES := qt6-base-dev
+# The tests' xcb and offscreen platform plugins come with qt6-base-dev, in libqt6gui6.
+QT_PACKAGES := qt6-base-dev qt6-tools-dev qt6-l10n-tools
 else
 $(error QT=$(QT): the Qt major version is 5 or 6)
 endif
@@ -63,7 +67,7 @@ if [ -n "$$missing" ]; then \
 fi
 endef
 
-.PHONY: run test build fuzz cost run-packages test-packages fuzz-packages
+.PHONY: run test build fuzz cost translations run-packages test-packages fuzz-packages
 
 run: run-packages
 	cmake -S . -B $(BUILD_DIR) $(CMAKE_QT) -DBUILD_TESTING=OFF
@@ -73,6 +77,7 @@ run: run-packages
 test: test-packages
 	cmake -S . -B $(BUILD_DIR) $(CMAKE_QT) -DBUILD_TESTING=ON
 	cmake --build $(BUILD_DIR) -j $(JOBS)
+	cmake --build $(BUILD_DIR) --target check_translations
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
 	cmake -S . -B $(SANITIZE_DIR) $(CMAKE_QT) -DBUILD_TESTING=ON -DOSTRELO_SANITIZE=ON
 	cmake --build $(SANITIZE_DIR) -j $(JOBS)
@@ -81,6 +86,11 @@ test: test-packages
 
 fuzz: fuzz-packages
 	$(call fuzz,$(FUZZ_SECONDS))
+
+# lupdate over src/ into every translations/*.ts; new texts come in unfinished, to translate.
+translations: run-packages
+	cmake -S . -B $(BUILD_DIR) $(CMAKE_QT)
+	cmake --build $(BUILD_DIR) --target update_translations
 
 # What the running monitor costs beside the floor program, over COST_SECONDS (scripts/cost.sh).
 COST_SECONDS ?= 60
@@ -112,7 +122,7 @@ fuzz-packages:
 DEB_DIR ?= build-deb
 # build-essential, debhelper and the Build-Depends of debian/control; dpkg-buildpackage checks
 # the latter again and names any that is missing.
-DEB_PACKAGES := build-essential dpkg-dev debhelper cmake qtbase5-dev
+DEB_PACKAGES := build-essential dpkg-dev debhelper cmake $(QT5_PACKAGES)
 # netpbm: the icon check compares the PNGs' pixels (scripts/render-icons.sh --check).
 # gio (libglib2.0-bin) launches the desktop entry as a desktop does; weston and qtwayland5 run the
 # program on Wayland; the Xfce packages make the real session it logs out of.

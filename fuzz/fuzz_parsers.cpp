@@ -32,9 +32,9 @@ static bool referenceInteger(const QByteArray &bytes, int *value)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static const auto quiet
+    // The swap parser logs what it finds.
+    [[maybe_unused]] static const auto quiet
         = qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
-    Q_UNUSED(quiet) // the swap parser logs what it finds
     if (size == 0)
         return 0;
     // Not copied, so AddressSanitizer sees a read past the end; there is no terminating NUL.

@@ -2,9 +2,10 @@
 # Judges the Debian packages built by `make deb` the way Debian and its users would: lintian on
 # the source and binary packages, desktop-file-validate and appstreamcli on the .deb's files, then
 # `apt-get install` of the .deb and the installed /usr/bin/ostrelo where users meet it: on a
-# private Xvfb with trayer as tray host (window, icon, tray icon and its picture, a choice saved
-# on SIGTERM), launched from its menu entry (no log lines), on Wayland (weston, headless) and in a
-# real Xfce session that logs out; last `apt-get purge`, after which no file of it may be left.
+# private Xvfb with trayer as tray host (window, icon, tray icon and its picture, a second start
+# refused in English, a choice saved on SIGTERM), launched from its menu entry (no log lines), on
+# Wayland (weston, headless) and in a real Xfce session that logs out; last `apt-get purge`,
+# after which no file of it may be left.
 #   scripts/deb-check.sh [DEB_DIR]     (root only; `make deb-check` builds the package first)
 # OSTRELO_HOMEPAGE_URL, OSTRELO_BUGTRACKER_URL and OSTRELO_SCREENSHOT_URL are the addresses the
 # package was built with (empty by default), as `make deb` took them.
@@ -148,8 +149,8 @@ check "no development package among the relations" \
 # smartctl gives the disk temperature to root only, and fails for everyone else each second.
 check "smartmontools suggested" has_all "$scratch/suggests" smartmontools
 check "smartmontools not recommended" sh -c '! grep -qx smartmontools "$1"' - "$scratch/recommends"
-check "a font with the window's Chinese texts recommended (fonts-wqy-microhei | fonts-noto-cjk)" \
-    test "$(dpkg-deb -f "$deb" Recommends)" = "fonts-wqy-microhei | fonts-noto-cjk"
+check "recommended: a font for the Chinese texts (fonts-wqy-microhei | fonts-noto-cjk) and Qt's own translations" \
+    test "$(dpkg-deb -f "$deb" Recommends)" = "fonts-wqy-microhei | fonts-noto-cjk, qttranslations5-l10n"
 
 # ---------------------------------------------------------------------------------------------
 section "lintian"
@@ -188,6 +189,7 @@ for file in /usr/bin/ostrelo \
     /usr/share/icons/hicolor/48x48/apps/ostrelo.png \
     /usr/share/icons/hicolor/scalable/apps/ostrelo.svg \
     /usr/share/icons/hicolor/256x256/apps/ostrelo.png \
+    /usr/share/ostrelo/translations/ostrelo_en.qm \
     /usr/share/applications/ostrelo.desktop \
     /usr/share/metainfo/io.github.ostrelo.ostrelo.metainfo.xml \
     /usr/share/man/man1/ostrelo.1.gz \
@@ -327,6 +329,27 @@ colours() {
 drawn() { [ "$(colours)" -gt 8 ]; }
 check "the tray icon shows the installed icon file, not a blank" until_true drawn
 echo "distinct colours in the tray icon: $(colours)"
+
+# A second start in English, as a default English install sets the locale (LANG alone): it must be
+# refused with the English box, so /usr/bin/ostrelo found the installed catalogue beside it.
+refusal() { xdotool search --onlyvisible --maxdepth 1 --name '^Already running$' 2>/dev/null; }
+refused_in_english() { [ -n "$(refusal)" ]; }
+env -u LC_ALL -u LC_MESSAGES -u LANGUAGE LANG=en_US.UTF-8 /usr/bin/ostrelo 2>>"$scratch/ostrelo.log" &
+second=$!
+check "a second start under LANG=en_US.UTF-8 shows the box titled \"Already running\"" \
+    until_true refused_in_english
+box=$(refusal | head -n 1)
+[ -n "$box" ] && xdotool windowfocus --sync "$box" key Return
+second_done() { gone "$second"; }
+check "dismissed, the refused start ends" until_true second_done
+if second_done; then
+    wait "$second"
+    status=$?
+else
+    kill -KILL "$second"
+    status=killed
+fi
+check "exit status 1 for the refused start (got $status)" test "$status" = 1
 
 # Tick the fourth box (CPU frequency) from the keyboard; its label makes the window taller.
 before=$(xdotool getwindowgeometry "$window")

@@ -4,12 +4,15 @@
 #include <QDir>
 #include <QFile>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QLoggingCategory>
 #include <QMessageBox>
 #include <QSessionManager>
 #include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QSysInfo>
+#include <QTranslator>
 
 #include <cerrno>
 #include <csignal>
@@ -164,15 +167,35 @@ int main(int argc, char *argv[])
         QFile::exists(iconPath) ? QIcon(iconPath) : QIcon(QStringLiteral(":/default_icon.png")));
     QCoreApplication::setApplicationName(QStringLiteral("Ostrelo"));
 
+    // The texts in the code are the Chinese originals; a catalogue for the first of the user's
+    // languages that has one (LANGUAGE, LC_ALL, LC_MESSAGES, LANG) replaces them, and without one,
+    // or with a catalogue that cannot be read, they stay. The catalogues are found beside the
+    // executable's directory, as the icon is. Qt's own texts (the box's OK button) come from Qt's
+    // catalogues where the system has them, as in every other Qt program of the desktop.
+    QTranslator qtTranslator;
+    QTranslator translator;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    // Qt 6 deprecates location() for path(), which Qt 5 does not have.
+    const QString qtTranslations = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+#else
+    const QString qtTranslations = QLibraryInfo::location(QLibraryInfo::TranslationsPath);
+#endif
+    if (qtTranslator.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"), qtTranslations))
+        QCoreApplication::installTranslator(&qtTranslator);
+    if (translator.load(QLocale(), QStringLiteral("ostrelo"), QStringLiteral("_"),
+            QDir(QCoreApplication::applicationDirPath())
+                .absoluteFilePath(QStringLiteral("../share/ostrelo/translations"))))
+        QCoreApplication::installTranslator(&translator);
+
     // Before the lock, which a second start may ask at once to show the window, and before the
     // window is built: its first pass may wait seconds for smartctl, and a signal in that time
     // must still end the run through the event loop.
     watchSignals(&app);
     pid_t holder = 0;
     if (!takeInstanceLock(holder)) {
-        QMessageBox::information(nullptr, QStringLiteral("提示"),
-            QStringLiteral("程序已经运行,请点击托盘图标打开主界面"), QMessageBox::Ok,
-            QMessageBox::NoButton);
+        QMessageBox::information(nullptr, QCoreApplication::translate("main", "提示"),
+            QCoreApplication::translate("main", "程序已经运行,请点击托盘图标打开主界面"),
+            QMessageBox::Ok, QMessageBox::NoButton);
         // The running window may be closed to a tray that has gone away since (a tray extension
         // switched off while the screen was locked): the user can always get it back this way.
         if (holder > 0)

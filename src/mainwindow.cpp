@@ -39,47 +39,48 @@ QPoint globalPosition(const QMouseEvent *event)
 
 const MainWindow::MetricItem MainWindow::metricItems[8] = {
     { &Settings::cpuUsageEnabled, QStringLiteral("cpuUsageEnabled"), true,
-        QStringLiteral("cpuUsageCheckBox"), QStringLiteral("CPU使用率"), QString(),
-        QStringLiteral("CPU使用率: %1%"), QStringLiteral("CPU: %1%"), &MainWindow::cpuUsage,
-        nullptr, &MainWindow::cpuUsageCheckBox, &MainWindow::cpuUsageLabel,
-        &MainWindow::floatingCpuLabel },
+        QStringLiteral("cpuUsageCheckBox"), QT_TRANSLATE_NOOP("MainWindow", "CPU使用率"), QString(),
+        QT_TRANSLATE_NOOP("MainWindow", "CPU使用率: %1%"),
+        QT_TRANSLATE_NOOP("MainWindow", "CPU: %1%"), &MainWindow::cpuUsage, nullptr,
+        &MainWindow::cpuUsageCheckBox, &MainWindow::cpuUsageLabel, &MainWindow::floatingCpuLabel },
     { &Settings::memoryEnabled, QStringLiteral("memoryEnabled"), true,
-        QStringLiteral("memoryCheckBox"), QStringLiteral("内存使用率"), QString(),
-        QStringLiteral("内存使用率: %1%"), QStringLiteral("内存: %1%"), &MainWindow::memoryUsage,
-        nullptr, &MainWindow::memoryCheckBox, &MainWindow::memoryLabel,
-        &MainWindow::floatingMemoryLabel },
+        QStringLiteral("memoryCheckBox"), QT_TRANSLATE_NOOP("MainWindow", "内存使用率"), QString(),
+        QT_TRANSLATE_NOOP("MainWindow", "内存使用率: %1%"),
+        QT_TRANSLATE_NOOP("MainWindow", "内存: %1%"), &MainWindow::memoryUsage, nullptr,
+        &MainWindow::memoryCheckBox, &MainWindow::memoryLabel, &MainWindow::floatingMemoryLabel },
     { &Settings::swapEnabled, QStringLiteral("swapEnabled"), true, QStringLiteral("swapCheckBox"),
-        QStringLiteral("Swap使用率"), QString(), QStringLiteral("Swap使用率: %1%"),
-        QStringLiteral("Swap: %1%"), &MainWindow::swapUsage, nullptr, &MainWindow::swapCheckBox,
-        &MainWindow::swapLabel, &MainWindow::floatingSwapLabel },
+        QT_TRANSLATE_NOOP("MainWindow", "Swap使用率"), QString(),
+        QT_TRANSLATE_NOOP("MainWindow", "Swap使用率: %1%"),
+        QT_TRANSLATE_NOOP("MainWindow", "Swap: %1%"), &MainWindow::swapUsage, nullptr,
+        &MainWindow::swapCheckBox, &MainWindow::swapLabel, &MainWindow::floatingSwapLabel },
     { &Settings::cpuFreqEnabled, QStringLiteral("cpuFreqEnabled"), false,
-        QStringLiteral("cpuFreqCheckBox"), QStringLiteral("CPU频率"),
-        QStringLiteral("cpuFreqLabel"), QStringLiteral("CPU频率: %1 MHz"),
-        QStringLiteral("CPU Freq: %1 MHz"), nullptr, &MainWindow::cpuFreq,
+        QStringLiteral("cpuFreqCheckBox"), QT_TRANSLATE_NOOP("MainWindow", "CPU频率"),
+        QStringLiteral("cpuFreqLabel"), QT_TRANSLATE_NOOP("MainWindow", "CPU频率: %1 MHz"),
+        QT_TRANSLATE_NOOP("MainWindow", "CPU Freq: %1 MHz"), nullptr, &MainWindow::cpuFreq,
         &MainWindow::cpuFreqCheckBox, &MainWindow::cpuFreqLabel,
         &MainWindow::floatingCpuFreqLabel },
     { &Settings::cpuMaxTempEnabled, QStringLiteral("cpuMaxTempEnabled"), false,
-        QStringLiteral("cpuMaxTempCheckBox"), QStringLiteral("CPU最高温度"),
-        QStringLiteral("cpuMaxTempLabel"), QStringLiteral("CPU最高温度: %1°C"),
-        QStringLiteral("CPU Max Temp: %1°C"), nullptr, &MainWindow::cpuMaxTemp,
+        QStringLiteral("cpuMaxTempCheckBox"), QT_TRANSLATE_NOOP("MainWindow", "CPU最高温度"),
+        QStringLiteral("cpuMaxTempLabel"), QT_TRANSLATE_NOOP("MainWindow", "CPU最高温度: %1°C"),
+        QT_TRANSLATE_NOOP("MainWindow", "CPU Max Temp: %1°C"), nullptr, &MainWindow::cpuMaxTemp,
         &MainWindow::cpuMaxTempCheckBox, &MainWindow::cpuMaxTempLabel,
         &MainWindow::floatingCpuMaxTempLabel },
     { &Settings::avgTempEnabled, QStringLiteral("avgTempEnabled"), false,
-        QStringLiteral("avgTempCheckBox"), QStringLiteral("平均温度"),
-        QStringLiteral("avgTempLabel"), QStringLiteral("平均温度: %1°C"),
-        QStringLiteral("Avg Temp: %1°C"), nullptr, &MainWindow::avgTemp,
+        QStringLiteral("avgTempCheckBox"), QT_TRANSLATE_NOOP("MainWindow", "平均温度"),
+        QStringLiteral("avgTempLabel"), QT_TRANSLATE_NOOP("MainWindow", "平均温度: %1°C"),
+        QT_TRANSLATE_NOOP("MainWindow", "Avg Temp: %1°C"), nullptr, &MainWindow::avgTemp,
         &MainWindow::avgTempCheckBox, &MainWindow::avgTempLabel,
         &MainWindow::floatingAvgTempLabel },
     { &Settings::hddTempEnabled, QStringLiteral("hddTempEnabled"), false,
-        QStringLiteral("hddTempCheckBox"), QStringLiteral("硬盘温度"),
-        QStringLiteral("hddTempLabel"), QStringLiteral("硬盘温度: %1°C"),
-        QStringLiteral("HDD Temp: %1°C"), nullptr, &MainWindow::hddTemp,
+        QStringLiteral("hddTempCheckBox"), QT_TRANSLATE_NOOP("MainWindow", "硬盘温度"),
+        QStringLiteral("hddTempLabel"), QT_TRANSLATE_NOOP("MainWindow", "硬盘温度: %1°C"),
+        QT_TRANSLATE_NOOP("MainWindow", "HDD Temp: %1°C"), nullptr, &MainWindow::hddTemp,
         &MainWindow::hddTempCheckBox, &MainWindow::hddTempLabel,
         &MainWindow::floatingHddTempLabel },
     { &Settings::otherTempEnabled, QStringLiteral("otherTempEnabled"), false,
-        QStringLiteral("otherTempCheckBox"), QStringLiteral("其他硬件温度"),
-        QStringLiteral("otherTempLabel"), QStringLiteral("其他硬件温度: %1°C"),
-        QStringLiteral("Other Temp: %1°C"), nullptr, &MainWindow::otherTemp,
+        QStringLiteral("otherTempCheckBox"), QT_TRANSLATE_NOOP("MainWindow", "其他硬件温度"),
+        QStringLiteral("otherTempLabel"), QT_TRANSLATE_NOOP("MainWindow", "其他硬件温度: %1°C"),
+        QT_TRANSLATE_NOOP("MainWindow", "Other Temp: %1°C"), nullptr, &MainWindow::otherTemp,
         &MainWindow::otherTempCheckBox, &MainWindow::otherTempLabel,
         &MainWindow::floatingOtherTempLabel },
 };
@@ -134,10 +135,10 @@ void MainWindow::setupUserInterface()
     setCentralWidget(central);
     auto *mainLayout = new QVBoxLayout(central);
 
-    monitorItemsGroup = new QGroupBox(QStringLiteral("监控项设置"), this);
+    monitorItemsGroup = new QGroupBox(tr("监控项设置"), this);
     auto *itemsLayout = new QVBoxLayout(monitorItemsGroup);
     for (const MetricItem &item : metricItems) {
-        auto *checkBox = new QCheckBox(item.checkBoxText, this);
+        auto *checkBox = new QCheckBox(tr(item.checkBoxText), this);
         checkBox->setObjectName(item.checkBoxName);
         this->*item.checkBox = checkBox;
         // Checked before connecting, so building the window runs no handler.
@@ -152,10 +153,10 @@ void MainWindow::setupUserInterface()
     createFloatingWindow();
     createTrayIcon();
 
-    auto *valuesGroup = new QGroupBox(QStringLiteral("监控数据信息"), this);
+    auto *valuesGroup = new QGroupBox(tr("监控数据信息"), this);
     auto *valuesLayout = new QVBoxLayout(valuesGroup);
     for (const MetricItem &item : metricItems) {
-        auto *label = new QLabel(item.labelFormat.arg(QLatin1String("--")), this);
+        auto *label = new QLabel(tr(item.labelFormat).arg(QLatin1String("--")), this);
         this->*item.label = label;
         if (!item.labelName.isEmpty())
             label->setObjectName(item.labelName);
@@ -208,7 +209,7 @@ void MainWindow::updateSystemInfo()
 
     // Hidden labels are written too, so a label that is switched on never shows a stale figure.
     for (const MetricItem &item : metricItems)
-        (this->*item.label)->setText(item.labelFormat.arg(figureText(item, 1)));
+        (this->*item.label)->setText(tr(item.labelFormat).arg(figureText(item, 1)));
 
     if (floatingWindow && floatingWindow->isVisible())
         updateFloatingWindow();
@@ -259,8 +260,8 @@ void MainWindow::createTrayIcon()
     refreshTrayImage();
 
     auto *menu = new QMenu(this);
-    auto *showAction = new QAction(QStringLiteral("显示主窗口"), this);
-    auto *quitAction = new QAction(QStringLiteral("退出"), this);
+    auto *showAction = new QAction(tr("显示主窗口"), this);
+    auto *quitAction = new QAction(tr("退出"), this);
     connect(showAction, &QAction::triggered, this, &QWidget::showNormal);
     connect(quitAction, &QAction::triggered, this, &MainWindow::quitApplication);
     menu->addAction(showAction);
@@ -282,10 +283,10 @@ void MainWindow::updateTrayStatus()
     if (!trayIcon)
         return;
 
-    QString toolTip = QStringLiteral("系统资源监控\n");
+    QString toolTip = tr("系统资源监控") + QLatin1Char('\n');
     for (const MetricItem &item : metricItems) {
         if (settings.*item.flag)
-            toolTip += item.shortFormat.arg(figureText(item, 1)) + QLatin1Char('\n');
+            toolTip += tr(item.shortFormat).arg(figureText(item, 1)) + QLatin1Char('\n');
     }
     toolTip.chop(1);
     // A StatusNotifierItem host answers each new tooltip by fetching all of the icon again, pixels
@@ -354,7 +355,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
 void MainWindow::createFloatingWindow()
 {
     floatingWindow = new QWidget(nullptr, Qt::ToolTip | Qt::WindowStaysOnTopHint);
-    floatingWindow->setWindowTitle(QStringLiteral("系统监控"));
+    floatingWindow->setWindowTitle(tr("系统监控"));
     floatingWindow->setFixedSize(250, 180);
     floatingWindow->setStyleSheet(
         QStringLiteral("background-color: rgba(0, 0, 0, 160); color: white; border-radius: 8px;"));
@@ -364,13 +365,13 @@ void MainWindow::createFloatingWindow()
     auto *layout = new QVBoxLayout(floatingWindow);
     layout->setContentsMargins(10, 10, 10, 10);
 
-    auto *heading = new QLabel(QStringLiteral("系统资源监控"), floatingWindow);
+    auto *heading = new QLabel(tr("系统资源监控"), floatingWindow);
     heading->setAlignment(Qt::AlignCenter);
     heading->setStyleSheet(QStringLiteral("font-weight: bold; font-size: 12px; color: white;"));
     layout->addWidget(heading);
 
     for (const MetricItem &item : metricItems) {
-        auto *label = new QLabel(item.shortFormat.arg(QLatin1String("--")), floatingWindow);
+        auto *label = new QLabel(tr(item.shortFormat).arg(QLatin1String("--")), floatingWindow);
         this->*item.floatingLabel = label;
         label->setStyleSheet(QStringLiteral("color: white; font-size: 10px;"));
         label->setVisible(settings.*item.flag);
@@ -396,14 +397,14 @@ void MainWindow::updateFloatingWindow()
 
     for (const MetricItem &item : metricItems) {
         QLabel *label = this->*item.floatingLabel;
-        label->setText(item.shortFormat.arg(figureText(item, 1)));
+        label->setText(tr(item.shortFormat).arg(figureText(item, 1)));
         label->setVisible(settings.*item.flag);
     }
 
     // Every figure, enabled or not, with two decimals; memory and swap come last.
-    floatingWindow->setToolTip(QStringLiteral("CPU: %1%\nCPU Freq: %2 MHz\nCPU Max Temp: %3°C\n"
-                                              "Avg Temp: %4°C\nHDD Temp: %5°C\nOther Temp: %6°C\n"
-                                              "内存: %7%\nSwap: %8%")
+    floatingWindow->setToolTip(tr("CPU: %1%\nCPU Freq: %2 MHz\nCPU Max Temp: %3°C\n"
+                                  "Avg Temp: %4°C\nHDD Temp: %5°C\nOther Temp: %6°C\n"
+                                  "内存: %7%\nSwap: %8%")
                                    .arg(QString::number(cpuUsage, 'f', 2))
                                    .arg(cpuFreq)
                                    .arg(cpuMaxTemp)

@@ -53,10 +53,12 @@ private:
         QString key; // the settings key, also the name of the Settings field
         bool enabledByDefault;
         QString checkBoxName;
-        QString checkBoxText;
+        // The three texts are source texts, put through tr() where they are shown: the table is
+        // built before any catalogue is loaded.
+        const char *checkBoxText;
         QString labelName; // empty where the label carries no object name
-        QString labelFormat; // main window; "%1" is the figure
-        QString shortFormat; // overlay line and tray tooltip line
+        const char *labelFormat; // main window; "%1" is the figure
+        const char *shortFormat; // overlay line and tray tooltip line
         double MainWindow::*percent; // set for percentages ...
         int MainWindow::*whole; // ... or for whole numbers
         QCheckBox *MainWindow::*checkBox;

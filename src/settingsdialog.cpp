@@ -8,27 +8,27 @@
 
 // One check box per field of the record, in field order.
 const SettingsDialog::Row SettingsDialog::rows[11] = {
-    { QStringLiteral("CPU使用率"), QStringLiteral("cpuUsageCheckBox"), &Settings::cpuUsageEnabled,
-        &SettingsDialog::cpuUsageCheckBox },
-    { QStringLiteral("内存使用率"), QStringLiteral("memoryCheckBox"), &Settings::memoryEnabled,
-        &SettingsDialog::memoryCheckBox },
-    { QStringLiteral("Swap使用率"), QStringLiteral("swapCheckBox"), &Settings::swapEnabled,
-        &SettingsDialog::swapCheckBox },
-    { QStringLiteral("CPU频率"), QStringLiteral("cpuFreqCheckBox"), &Settings::cpuFreqEnabled,
-        &SettingsDialog::cpuFreqCheckBox },
-    { QStringLiteral("CPU最高温度"), QStringLiteral("cpuMaxTempCheckBox"),
+    { QT_TRANSLATE_NOOP("SettingsDialog", "CPU使用率"), QStringLiteral("cpuUsageCheckBox"),
+        &Settings::cpuUsageEnabled, &SettingsDialog::cpuUsageCheckBox },
+    { QT_TRANSLATE_NOOP("SettingsDialog", "内存使用率"), QStringLiteral("memoryCheckBox"),
+        &Settings::memoryEnabled, &SettingsDialog::memoryCheckBox },
+    { QT_TRANSLATE_NOOP("SettingsDialog", "Swap使用率"), QStringLiteral("swapCheckBox"),
+        &Settings::swapEnabled, &SettingsDialog::swapCheckBox },
+    { QT_TRANSLATE_NOOP("SettingsDialog", "CPU频率"), QStringLiteral("cpuFreqCheckBox"),
+        &Settings::cpuFreqEnabled, &SettingsDialog::cpuFreqCheckBox },
+    { QT_TRANSLATE_NOOP("SettingsDialog", "CPU最高温度"), QStringLiteral("cpuMaxTempCheckBox"),
         &Settings::cpuMaxTempEnabled, &SettingsDialog::cpuMaxTempCheckBox },
-    { QStringLiteral("平均温度"), QStringLiteral("avgTempCheckBox"), &Settings::avgTempEnabled,
-        &SettingsDialog::avgTempCheckBox },
-    { QStringLiteral("硬盘温度"), QStringLiteral("hddTempCheckBox"), &Settings::hddTempEnabled,
-        &SettingsDialog::hddTempCheckBox },
-    { QStringLiteral("硬盘使用率"), QStringLiteral("hddUsageCheckBox"), &Settings::hddUsageEnabled,
-        &SettingsDialog::hddUsageCheckBox },
-    { QStringLiteral("上传速度"), QStringLiteral("uploadSpeedCheckBox"),
+    { QT_TRANSLATE_NOOP("SettingsDialog", "平均温度"), QStringLiteral("avgTempCheckBox"),
+        &Settings::avgTempEnabled, &SettingsDialog::avgTempCheckBox },
+    { QT_TRANSLATE_NOOP("SettingsDialog", "硬盘温度"), QStringLiteral("hddTempCheckBox"),
+        &Settings::hddTempEnabled, &SettingsDialog::hddTempCheckBox },
+    { QT_TRANSLATE_NOOP("SettingsDialog", "硬盘使用率"), QStringLiteral("hddUsageCheckBox"),
+        &Settings::hddUsageEnabled, &SettingsDialog::hddUsageCheckBox },
+    { QT_TRANSLATE_NOOP("SettingsDialog", "上传速度"), QStringLiteral("uploadSpeedCheckBox"),
         &Settings::uploadSpeedEnabled, &SettingsDialog::uploadSpeedCheckBox },
-    { QStringLiteral("下载速度"), QStringLiteral("downloadSpeedCheckBox"),
+    { QT_TRANSLATE_NOOP("SettingsDialog", "下载速度"), QStringLiteral("downloadSpeedCheckBox"),
         &Settings::downloadSpeedEnabled, &SettingsDialog::downloadSpeedCheckBox },
-    { QStringLiteral("其他硬件温度"), QStringLiteral("otherTempCheckBox"),
+    { QT_TRANSLATE_NOOP("SettingsDialog", "其他硬件温度"), QStringLiteral("otherTempCheckBox"),
         &Settings::otherTempEnabled, &SettingsDialog::otherTempCheckBox },
 };
 
@@ -41,16 +41,16 @@ SettingsDialog::SettingsDialog(QWidget *parent, const Settings &initial)
     // here is early enough for receivers in other threads.
     qRegisterMetaType<Settings>("Settings");
 
-    setWindowTitle(QStringLiteral("设置"));
+    setWindowTitle(tr("设置"));
     setModal(true);
 
     auto *mainLayout = new QVBoxLayout(this);
 
-    auto *groupBox = new QGroupBox(QStringLiteral("监控项"));
+    auto *groupBox = new QGroupBox(tr("监控项"));
     auto *groupLayout = new QVBoxLayout(groupBox);
     for (const Row &row : rows) {
         // Built without a parent: the group box's layout adopts it.
-        auto *checkBox = new QCheckBox(row.text);
+        auto *checkBox = new QCheckBox(tr(row.text));
         checkBox->setObjectName(row.name);
         checkBox->setChecked(settings.*row.field);
         this->*row.checkBox = checkBox;
@@ -59,9 +59,9 @@ SettingsDialog::SettingsDialog(QWidget *parent, const Settings &initial)
     mainLayout->addWidget(groupBox);
 
     auto *buttonLayout = new QHBoxLayout;
-    applyButton = new QPushButton(QStringLiteral("应用"));
+    applyButton = new QPushButton(tr("应用"));
     applyButton->setObjectName(QStringLiteral("applyButton"));
-    cancelButton = new QPushButton(QStringLiteral("取消"));
+    cancelButton = new QPushButton(tr("取消"));
     cancelButton->setObjectName(QStringLiteral("cancelButton"));
 
     connect(applyButton, &QAbstractButton::clicked, this, &SettingsDialog::onApplyClicked);

@@ -27,7 +27,7 @@ private slots:
 private:
     struct Row
     {
-        QString text;
+        const char *text; // source text, put through tr() when the box is built
         QString name;
         bool Settings::*field;
         QCheckBox *SettingsDialog::*checkBox;

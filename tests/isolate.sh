@@ -10,8 +10,6 @@
 # writes to stderr, where ctest looks.
 set -u
 [ -n "${ISOLATED:-}" ] || exec env -i ISOLATED=1 PATH="$PATH" OSTRELO_BINARY="${OSTRELO_BINARY:-}" "$0" "$@"
-kind=$1
-shift
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/ostrelo-test.XXXXXX")
 mkdir "$scratch/config" "$scratch/tmp" && mkdir -m 700 "$scratch/runtime" && chmod 711 "$scratch"
 # Where a monitor of a second account, too, can leave a sanitizer's report.
@@ -27,7 +25,7 @@ export ASAN_OPTIONS="detect_leaks=1:fast_unwind_on_malloc=0:log_path=$scratch/re
 trap 'kill ${pids:-} 2>/dev/null; wait; rm -rf "$scratch"' EXIT
 trap 'exit 130' INT TERM
 
-if [ "$kind" = tray ]; then
+if [ "$1" = tray ]; then
     # -displayfd lets the server pick a free display number, so tests can run side by side.
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" 2>"$scratch/xvfb.log" &
     pids=$!
@@ -41,9 +39,8 @@ if [ "$kind" = tray ]; then
     export TRAY_HOST=$!
     pids="$! $pids"
 fi
+shift
 "$@"
 status=$?
-for report in "$scratch"/reports/sanitizer.*; do
-    [ -f "$report" ] && { cat "$report" >&2; status=1; }
-done
+cat "$scratch"/reports/sanitizer.* >&2 2>/dev/null && status=1
 exit $status

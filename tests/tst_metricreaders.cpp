@@ -84,25 +84,21 @@ private slots:
         if (input.startsWith('/')) {
             for (const QString &tree : input.mid(1).split(" /")) {
                 const QString root = QFINDTESTDATA("fixtures/" + tree);
-                if (reader == "cpu") {
-                    add(readCpuUsage(root));
-                } else if (reader == "meminfo") {
-                    add(readMemoryUsage(root));
+                add(reader == "cpu"           ? readCpuUsage(root)
+                        : reader == "meminfo" ? readMemoryUsage(root)
+                                              : readCpuFrequency(root));
+                if (reader == "meminfo")
                     add(readSwapUsage(root));
-                } else {
-                    add(readCpuFrequency(root));
-                }
             }
         } else if (reader == "cpu") {
             CpuSample first, second;
             QVERIFY(parseCpuSample(text.left(text.indexOf('\n')), &first));
             QVERIFY(parseCpuSample(text.mid(text.indexOf('\n') + 1), &second));
             add(cpuUsagePercent(first, second));
-        } else if (reader == "meminfo") {
-            add(parseMemoryUsage(text));
-            add(parseSwapUsage(text));
         } else {
-            add(parseCpuFrequency(text));
+            add(reader == "meminfo" ? parseMemoryUsage(text) : parseCpuFrequency(text));
+            if (reader == "meminfo")
+                add(parseSwapUsage(text));
         }
         QTEST(figures.join(' '), "figures");
     }
@@ -158,11 +154,8 @@ private slots:
         getrusage(RUSAGE_CHILDREN, &after);
         QVERIFY2(!nowhere || after.ru_minflt == children.ru_minflt, "no process without smartctl");
         QVERIFY2(::waitpid(-1, nullptr, WNOHANG) == -1, "no child is left, running or zombie");
-        QTEST(QString("%1 %2 %3 %4")
-                  .arg(readCpuMaxTemperature(root))
-                  .arg(readAverageTemperature(root))
-                  .arg(disk)
-                  .arg(readOtherTemperature(root)),
+        QTEST(QString::asprintf("%d %d %d %d", readCpuMaxTemperature(root),
+                  readAverageTemperature(root), disk, readOtherTemperature(root)),
             "celsius");
     }
 };

@@ -20,8 +20,8 @@ class tst_Startup : public QObject
     QTemporaryDir shared { "/tmp/ostrelo-XXXXXX" };
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
 
-    // Starts the monitor as this account ("me"), its copy ("bare"), or as nobody ("other"; "stuck"
-    // with the smartctl that hangs first on PATH).
+    // Starts the monitor as this account ("me"; "en_US" in that locale), its copy ("bare"), or as
+    // nobody ("other"; "stuck" with the smartctl that hangs first on PATH).
     QProcess *start(const QString &who = "me")
     {
         auto *monitor = new QProcess(this);
@@ -34,7 +34,8 @@ class tst_Startup : public QObject
                     "PATH=" + shared.filePath(who + ':') + qgetenv("PATH"), copy });
         else // "cached": no runtime directory, its cache where every account may write
             monitor->start("env",
-                { "XDG_RUNTIME_DIR=" + (who == "cached" ? "" : runtime),
+                { who == "en_US" ? "LC_ALL=en_US.UTF-8" : "LC_ALL=C.UTF-8",
+                    "XDG_RUNTIME_DIR=" + (who == "cached" ? "" : runtime),
                     "XDG_CACHE_HOME=" + shared.filePath("tmp/cache"),
                     who == "bare" ? copy : qEnvironmentVariable("OSTRELO_BINARY") });
         monitors << monitor;
@@ -79,7 +80,7 @@ private slots:
     void singleInstance_data()
     {
         QTest::addColumn<QString>("steps");
-        QTest::newRow("one account, after a killed instance") << "bare kill me hide me!";
+        QTest::newRow("one account, after a killed instance") << "bare kill me hide en_US!";
         QTest::newRow("two accounts, nobody's runtime directory taken") << "me other other! me!";
         QTest::newRow("two at once") << "me+ me!";
         QTest::newRow("no lock file to be had") << "jam me me";
@@ -131,7 +132,9 @@ echo $(perl -MFcntl -e 'open F, "+<", shift; fcntl F, F_SETLK, my $l = pack("ssx
             shown += refused ? 0 : 1;
             if (together)
                 continue;
-            const QString title = refused ? "提示" : "Ostrelo";
+            // A pattern, with no blank: run() splits at blanks.
+            const bool english = step == "en_US";
+            const QString title = !refused ? "Ostrelo" : english ? "Already.running" : "提示";
             QTRY_COMPARE_WITH_TIMEOUT(windows(title).size(), refused ? 1 : shown, 10000);
             for (const QString &window : windows(title))
                 QVERIFY(run("xprop -id " + window + " _NET_WM_ICON").join(' ').contains("48 x 48"));
@@ -139,8 +142,9 @@ echo $(perl -MFcntl -e 'open F, "+<", shift; fcntl F, F_SETLK, my $l = pack("ssx
                 continue;
             // Compared pixel for pixel with a box built here: same Qt, same fonts, so only another
             // text or button row can differ.
-            QMessageBox reference(QMessageBox::Information, "提示",
-                "程序已经运行,请点击托盘图标打开主界面", QMessageBox::Ok);
+            QMessageBox reference(QMessageBox::Information, title,
+                english ? "Ostrelo is already running. Use its tray icon to open the main window."
+                        : "程序已经运行,请点击托盘图标打开主界面"); // OK added on show
             reference.setDefaultButton(QMessageBox::NoButton);
             reference.show();
             QVERIFY(QTest::qWaitForWindowExposed(&reference));
