@@ -56,7 +56,10 @@ void watchSignals(QObject *context)
             }
             return;
         }
-        QCoreApplication::quit();
+        // Not quit(): Qt 6's does nothing before app.exec(), while the refusal box shows, and
+        // asks the windows first. exit() ends whichever loop runs, on both majors, as Qt 5's
+        // quit() did.
+        QCoreApplication::exit(0);
     });
 
     struct sigaction action = {};

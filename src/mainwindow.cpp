@@ -271,10 +271,10 @@ void MainWindow::createTrayIcon()
 
     connect(trayIcon, &QSystemTrayIcon::activated, this, &MainWindow::iconActivated);
     trayIcon->show();
-    // Before it quits, Qt asks every window to close: Qt 6 always, Qt 5 when the session manager
-    // ends the program at logout. Ours refuses while the icon is up, and on an XEmbed tray the
-    // icon's own window, if asked after ours, holds the quit up as well. So a quit, whoever asks
-    // for it (a signal, the session manager), takes the icon down first, as "退出" does.
+    // At logout the session manager's Die reaches Qt as a quit, which first asks every window to
+    // close. Ours refuses while the icon is up, and on an XEmbed tray the icon's own window, when
+    // asked after ours, then stays up and holds the quit back. So a quit takes the icon down
+    // first, as "退出" does.
     QCoreApplication::instance()->installEventFilter(this);
 }
 
