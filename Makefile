@@ -4,16 +4,31 @@
 # translation (`make translations` brings them up to date with lupdate), then runs the suite twice,
 # as built and with AddressSanitizer and UBSan (tests/isolate.sh fails a test on any report), then
 # the fuzz target for FUZZ_SMOKE_SECONDS. `make fuzz` runs the fuzz target alone, for FUZZ_SECONDS.
-BUILD_DIR ?= build
-SANITIZE_DIR ?= build-sanitize
-FUZZ_DIR ?= build-fuzz
+# QT=6 builds against Qt 6 instead (cmake -DOSTRELO_QT_MAJOR_VERSION=6), in build directories of
+# its own, so that the two builds never mix: build-qt6, build-sanitize-qt6 and build-fuzz-qt6.
+QT ?= 5
+# Qt 5's and Qt 6's own: qttools5-dev and qt6-tools-dev have CMake's LinguistTools, with lrelease
+# and lupdate from qttools5-dev-tools and qt6-l10n-tools. The Debian package is built with Qt 5's.
+QT5_PACKAGES := qtbase5-dev qttools5-dev qttools5-dev-tools
+ifeq ($(QT),5)
+QT_SUFFIX :=
+QT_PACKAGES := $(QT5_PACKAGES)
+else ifeq ($(QT),6)
+QT_SUFFIX := -qt6
+# The tests' xcb and offscreen platform plugins come with qt6-base-dev, in libqt6gui6.
+QT_PACKAGES := qt6-base-dev qt6-tools-dev qt6-l10n-tools
+else
+$(error QT=$(QT): the Qt major version is 5 or 6)
+endif
+CMAKE_QT := -DOSTRELO_QT_MAJOR_VERSION=$(QT)
+BUILD_DIR ?= build$(QT_SUFFIX)
+SANITIZE_DIR ?= build-sanitize$(QT_SUFFIX)
+FUZZ_DIR ?= build-fuzz$(QT_SUFFIX)
 FUZZ_SECONDS ?= 60
 FUZZ_SMOKE_SECONDS ?= 10
 JOBS ?= $(shell nproc)
 
-# smartmontools: as root, the disk figure is real from the first run. qttools5-dev: CMake's
-# LinguistTools, with lrelease and lupdate from qttools5-dev-tools.
-QT_PACKAGES := qtbase5-dev qttools5-dev qttools5-dev-tools
+# smartmontools: as root, the disk figure is real from the first run.
 RUN_PACKAGES := cmake g++ make $(QT_PACKAGES) fonts-wqy-microhei smartmontools
 # libFuzzer is clang's, in the release's own version; llvm puts llvm-symbolizer on PATH, where the
 # sanitizers look for it, for readable stacks in a fuzzer's report.
@@ -24,7 +39,7 @@ TEST_PACKAGES := $(RUN_PACKAGES) xvfb xauth x11-utils trayer xdotool procps $(FU
 # for $(1) seconds on the test fixtures as seeds; its corpus grows across runs in FUZZ_DIR/corpus,
 # the input of a crash lands in FUZZ_DIR/artifacts, and its whole output in FUZZ_DIR/fuzz.log.
 define fuzz
-cmake -S . -B $(FUZZ_DIR) -DCMAKE_CXX_COMPILER=clang++ -DOSTRELO_FUZZ=ON -DBUILD_TESTING=OFF
+cmake -S . -B $(FUZZ_DIR) $(CMAKE_QT) -DCMAKE_CXX_COMPILER=clang++ -DOSTRELO_FUZZ=ON -DBUILD_TESTING=OFF
 cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_parsers
 mkdir -p $(FUZZ_DIR)/corpus $(FUZZ_DIR)/artifacts
 UBSAN_OPTIONS=print_stacktrace=1 $(FUZZ_DIR)/fuzz/fuzz_parsers -max_total_time=$(1) -timeout=10 \
@@ -55,16 +70,16 @@ endef
 .PHONY: run test build fuzz cost translations run-packages test-packages fuzz-packages
 
 run: run-packages
-	cmake -S . -B $(BUILD_DIR) -DBUILD_TESTING=OFF
+	cmake -S . -B $(BUILD_DIR) $(CMAKE_QT) -DBUILD_TESTING=OFF
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 	$(BUILD_DIR)/bin/ostrelo
 
 test: test-packages
-	cmake -S . -B $(BUILD_DIR) -DBUILD_TESTING=ON
+	cmake -S . -B $(BUILD_DIR) $(CMAKE_QT) -DBUILD_TESTING=ON
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 	cmake --build $(BUILD_DIR) --target check_translations
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
-	cmake -S . -B $(SANITIZE_DIR) -DBUILD_TESTING=ON -DOSTRELO_SANITIZE=ON
+	cmake -S . -B $(SANITIZE_DIR) $(CMAKE_QT) -DBUILD_TESTING=ON -DOSTRELO_SANITIZE=ON
 	cmake --build $(SANITIZE_DIR) -j $(JOBS)
 	ctest --test-dir $(SANITIZE_DIR) --output-on-failure -j $(JOBS)
 	$(call fuzz,$(FUZZ_SMOKE_SECONDS))
@@ -74,14 +89,14 @@ fuzz: fuzz-packages
 
 # lupdate over src/ into every translations/*.ts; new texts come in unfinished, to translate.
 translations: run-packages
-	cmake -S . -B $(BUILD_DIR)
+	cmake -S . -B $(BUILD_DIR) $(CMAKE_QT)
 	cmake --build $(BUILD_DIR) --target update_translations
 
 # What the running monitor costs beside the floor program, over COST_SECONDS (scripts/cost.sh).
 COST_SECONDS ?= 60
 cost: test-packages
 	$(call ensure-packages,strace)
-	cmake -S . -B $(BUILD_DIR) -DBUILD_TESTING=ON
+	cmake -S . -B $(BUILD_DIR) $(CMAKE_QT) -DBUILD_TESTING=ON
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 	scripts/cost.sh $(BUILD_DIR)/bin/ostrelo $(COST_SECONDS)
 
@@ -108,7 +123,7 @@ fuzz-packages:
 DEB_DIR ?= build-deb
 # build-essential, debhelper and the Build-Depends of debian/control; dpkg-buildpackage checks
 # the latter again and names any that is missing.
-DEB_PACKAGES := build-essential dpkg-dev debhelper cmake $(QT_PACKAGES)
+DEB_PACKAGES := build-essential dpkg-dev debhelper cmake $(QT5_PACKAGES)
 # netpbm: the icon check compares the PNGs' pixels (scripts/render-icons.sh --check). autopkgtest
 # installs the tests' own dependencies, from debian/tests/control. reprotest's variations take
 # disorderfs (the order of a directory's entries), faketime, sudo (another user, another host name)

@@ -56,7 +56,10 @@ void watchSignals(QObject *context)
             }
             return;
         }
-        QCoreApplication::quit();
+        // Not quit(): Qt 6's does nothing before app.exec(), while the refusal box shows, and
+        // asks the windows first. exit() ends whichever loop runs, on both majors, as Qt 5's
+        // quit() did.
+        QCoreApplication::exit(0);
     });
 
     struct sigaction action = {};
@@ -150,10 +153,13 @@ int main(int argc, char *argv[])
         qputenv("QT_XCB_GL_INTEGRATION", "none");
 
     QApplication app(argc, argv);
-    // Qt's fallback would close every window when a logout asks and cancel the logout when one
+    // Qt 5's fallback would close every window when a logout asks and cancel the logout when one
     // refuses, and ours refuses while the tray icon is up. Without it a logout ends the program as
-    // the tray menu does: the session manager's Die hides the window and quits the loop.
+    // the tray menu does: the session manager's Die hides the window and quits the loop. Qt 6 has
+    // no such fallback, and behaves as Qt 5 does with it switched off.
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
     QGuiApplication::setFallbackSessionManagementEnabled(false);
+#endif
     // Never started again by a restored session: at login that is the autostart entry's job, and
     // a restored copy beside the autostarted one would show the refusal box at every login.
     QObject::connect(&app, &QGuiApplication::saveStateRequest, &app,
@@ -171,8 +177,12 @@ int main(int argc, char *argv[])
     // catalogues where the system has them, as in every other Qt program of the desktop.
     QTranslator qtTranslator;
     QTranslator translator;
-    // Qt 5 only: Qt 6 names it QLibraryInfo::path.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    // Qt 6 deprecates location() for path(), which Qt 5 does not have.
+    const QString qtTranslations = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+#else
     const QString qtTranslations = QLibraryInfo::location(QLibraryInfo::TranslationsPath);
+#endif
     if (qtTranslator.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"), qtTranslations))
         QCoreApplication::installTranslator(&qtTranslator);
     if (translator.load(QLocale(), QStringLiteral("ostrelo"), QStringLiteral("_"),

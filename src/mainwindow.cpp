@@ -23,6 +23,18 @@ const char kRelativeIconPath[] = "../share/icons/hicolor/48x48/apps/ostrelo.png"
 const char kOrganisation[] = "ostrelo";
 const char kApplication[] = "settings";
 const int kRefreshIntervalMs = 1000;
+
+// Where on the screen a press or move happened, as the window system reported it with the event:
+// mapping the event's local position instead would use where Qt thinks the window is, which lags
+// behind while the window is being dragged.
+QPoint globalPosition(const QMouseEvent *event)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    return event->globalPosition().toPoint(); // Qt 6 deprecates globalPos() for this, new in 6.0
+#else
+    return event->globalPos();
+#endif
+}
 } // namespace
 
 const MainWindow::MetricItem MainWindow::metricItems[8] = {
@@ -259,6 +271,11 @@ void MainWindow::createTrayIcon()
 
     connect(trayIcon, &QSystemTrayIcon::activated, this, &MainWindow::iconActivated);
     trayIcon->show();
+    // At logout the session manager's Die reaches Qt as a quit, which first asks every window to
+    // close. Ours refuses while the icon is up, and on an XEmbed tray the icon's own window, when
+    // asked after ours, then stays up and holds the quit back. So a quit takes the icon down
+    // first, as "退出" does.
+    QCoreApplication::instance()->installEventFilter(this);
 }
 
 void MainWindow::updateTrayStatus()
@@ -404,6 +421,8 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     static QPoint floatingDragPosition;
     static bool floatingDragging = false;
 
+    if (event->type() == QEvent::Quit && watched == QCoreApplication::instance() && trayIcon)
+        trayIcon->hide();
     if (!floatingWindow || watched != floatingWindow)
         return QMainWindow::eventFilter(watched, event);
 
@@ -412,7 +431,7 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
         const auto *mouse = static_cast<QMouseEvent *>(event);
         if (mouse->button() != Qt::LeftButton)
             break;
-        floatingDragPosition = mouse->globalPos() - floatingWindow->frameGeometry().topLeft();
+        floatingDragPosition = globalPosition(mouse) - floatingWindow->frameGeometry().topLeft();
         floatingDragging = true;
         return true;
     }
@@ -420,7 +439,7 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
         const auto *mouse = static_cast<QMouseEvent *>(event);
         if (!floatingDragging || !(mouse->buttons() & Qt::LeftButton))
             break;
-        floatingWindow->move(mouse->globalPos() - floatingDragPosition);
+        floatingWindow->move(globalPosition(mouse) - floatingDragPosition);
         return true;
     }
     case QEvent::MouseButtonRelease:
@@ -436,7 +455,7 @@ void MainWindow::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton)
         return;
-    dragPosition = event->globalPos() - frameGeometry().topLeft();
+    dragPosition = globalPosition(event) - frameGeometry().topLeft();
     event->accept();
 }
 
@@ -444,6 +463,6 @@ void MainWindow::mouseMoveEvent(QMouseEvent *event)
 {
     if (!(event->buttons() & Qt::LeftButton))
         return;
-    move(event->globalPos() - dragPosition);
+    move(globalPosition(event) - dragPosition);
     event->accept();
 }

@@ -2,12 +2,13 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QList>
 #include <QPointer>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QStringBuilder>
-#include <QVector>
+#include <QStringView>
 #include <QtDebug>
 
 #include <algorithm>
@@ -343,15 +344,14 @@ bool parseSmartctlTemperature(const QByteArray &output, int *celsius)
     // The table pads its columns with a varying number of blanks.
     static const QRegularExpression fieldSeparator(QStringLiteral("\\s+"));
     const QString text = QString::fromUtf8(output);
-    const QVector<QStringRef> lines = text.splitRef(QLatin1Char('\n'));
-    for (const QStringRef &line : lines) {
+    const QList<QStringView> lines = QStringView(text).split(QLatin1Char('\n'));
+    for (const QStringView line : lines) {
         if (!line.contains(QLatin1String("Temperature_Celsius"), Qt::CaseInsensitive)
             && !line.contains(QLatin1String("Airflow_Temperature_Cel"), Qt::CaseInsensitive))
             continue;
         // ID# ATTRIBUTE_NAME FLAG VALUE WORST THRESH TYPE UPDATED WHEN_FAILED RAW_VALUE; the raw
         // value of both attributes starts with °C, often followed by "(Min/Max 20/45)".
-        const QString row = line.toString();
-        const QVector<QStringRef> fields = row.splitRef(fieldSeparator, Qt::SkipEmptyParts);
+        const QList<QStringView> fields = line.split(fieldSeparator, Qt::SkipEmptyParts);
         if (fields.size() <= 9)
             continue;
         bool ok = false;

@@ -60,7 +60,7 @@ private slots:
 
     void cleanup()
     {
-        for (QProcess *monitor : qAsConst(monitors)) {
+        for (QProcess *monitor : std::as_const(monitors)) {
             monitor->terminate(); // politely: each must end as it should, nobody's too
             QVERIFY(monitor->waitForFinished(10000));
             QCOMPARE(monitor->exitCode(), 0);
@@ -162,7 +162,7 @@ echo $(perl -MFcntl -e 'open F, "+<", shift; fcntl F, F_SETLK, my $l = pack("ssx
             monitors.erase(std::find_if(monitors.begin(), monitors.end(), done));
             QTRY_COMPARE_WITH_TIMEOUT(windows("Ostrelo").size(), shown, 10000);
         }
-        for (const QProcess *monitor : qAsConst(monitors))
+        for (const QProcess *monitor : std::as_const(monitors))
             QVERIFY(monitor->state() != QProcess::NotRunning); // none has ended
     }
 
