@@ -1,8 +1,9 @@
 #!/bin/sh
 # Runs one test in a world of its own: an environment of nothing but PATH and what the test is
 # given, a fresh settings store (XDG_CONFIG_HOME), HOME, TMPDIR and runtime directory, a UTF-8
-# locale, no session bus, no GL integration and, for the tray kind, a private X server with
-# trayer as tray host.
+# locale, no session bus, no GL integration and, for the tray kind, a private X server with a
+# tray host. TRAY_HOST_COMMAND is the shell command that started the host there (a test may start
+# it again), TRAY_HOST its pid.
 #   isolate.sh offscreen|tray COMMAND [ARGS...]
 # In the sanitized build, any AddressSanitizer or LeakSanitizer report of any of its processes
 # (the monitors it starts included, those of a second account too) fails the test: leaks show
@@ -27,17 +28,17 @@ trap 'exit 130' INT TERM
 
 if [ "$1" = tray ]; then
     # -displayfd lets the server pick a free display number, so tests can run side by side.
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" 2>"$scratch/xvfb.log" &
+    Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" 2>"$scratch/xvfb.log" &
     pids=$!
     for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.1; done
     [ -s "$scratch/display" ] || { cat "$scratch/xvfb.log" >&2; exit 1; }
     # The swap reader's lines, three a second from every monitor, are not what these tests read.
     export DISPLAY=":$(cat "$scratch/display")" QT_QPA_PLATFORM=xcb \
         QT_LOGGING_RULES="default.info=false;default.warning=false"
-    trayer --edge top --align right --widthtype request --height 32 --expand true \
-        --transparent false --tint 0x404040 >/dev/null 2>&1 &
-    export TRAY_HOST=$!
-    pids="$! $pids"
+    . "$(dirname "$0")/../scripts/desktop.sh"
+    export TRAY_HOST_COMMAND="$(tray_host_command "$scratch")"
+    sh -c "$TRAY_HOST_COMMAND" >/dev/null 2>&1 &
+    export TRAY_HOST=$! && pids="$! $pids"
 fi
 shift
 "$@"

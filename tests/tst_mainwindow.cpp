@@ -1,5 +1,5 @@
 // The main window on the private X server and tray host of isolate.sh; tray clicks are real X
-// input from xdotool on the icon that trayer has docked.
+// input from xdotool on the icon that the tray host has docked.
 #include "mainwindow.h"
 #include "settingsdialog.h"
 #include "xserver.h"
