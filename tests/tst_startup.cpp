@@ -186,7 +186,7 @@ echo $(perl -MFcntl -e 'open F, "+<", shift; fcntl F, F_SETLK, my $l = pack("ssx
         const QByteArray display = qgetenv("DISPLAY");
         QProcess server;
         if (signal < 0) {
-            server.start("Xvfb", { "-displayfd", "1", "-nolisten", "tcp" });
+            server.start("Xvfb", { "-displayfd", "1", "-noreset", "-nolisten", "tcp" });
             QVERIFY(server.waitForReadyRead(10000));
             qputenv("DISPLAY", ':' + server.readAll().trimmed());
         }
