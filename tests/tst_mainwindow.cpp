@@ -155,6 +155,8 @@ private slots:
     {
         // On X11 Qt reports a double click as a Trigger for its first press and a DoubleClick for
         // its second. Only the Trigger acts, so the window ends hidden rather than toggled twice.
+        // The double click is a person's, 100 ms apart: Qt 6.11 takes two presses with the same
+        // X timestamp, which xdotool's --delay 0 gives, for two single clicks.
         // Clicks at x 4, 11 and 18 of the icon (at least 22 x 22) are never paired: Qt pairs
         // clicks into a double click only within 5 pixels, however quickly they follow.
         // Rows named "closed, ..." close the window to the tray before the click.
@@ -164,7 +166,7 @@ private slots:
         QTest::newRow("closed, single click shows") << "4 11 click 1" << true << "zh_CN";
         QTest::newRow("single click hides") << "18 11 click 1" << false << "C";
         QTest::newRow("middle click") << "11 11 click 2" << true << "C";
-        QTest::newRow("double click") << "11 11 click --repeat 2 --delay 0 1" << false << "C";
+        QTest::newRow("double click") << "11 11 click --repeat 2 --delay 100 1" << false << "C";
         QTest::newRow("closed, menu shows") << "11 11 click 3|key Down Return" << true << "en_US";
     }
     void clicks()
