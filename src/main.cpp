@@ -1,16 +1,13 @@
 #include "instancelock.h"
+#include "language.h"
 #include "mainwindow.h"
 #include "signalwatcher.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QMessageBox>
 #include <QSessionManager>
-#include <QTranslator>
 
 int main(int argc, char *argv[])
 {
@@ -37,25 +34,7 @@ int main(int argc, char *argv[])
         QFile::exists(iconPath) ? QIcon(iconPath) : QIcon(QStringLiteral(":/default_icon.png")));
     QCoreApplication::setApplicationName(QStringLiteral("Ostrelo"));
 
-    // The texts in the code are the Chinese originals; a catalogue for the first of the user's
-    // languages that has one (LANGUAGE, LC_ALL, LC_MESSAGES, LANG) replaces them, and without one,
-    // or with a catalogue that cannot be read, they stay. The catalogues are found beside the
-    // executable's directory, as the icon is. Qt's own texts (the box's OK button) come from Qt's
-    // catalogues where the system has them, as in every other Qt program of the desktop.
-    QTranslator qtTranslator;
-    QTranslator translator;
-#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
-    // Qt 6 deprecates location() for path(), which Qt 5 does not have.
-    const QString qtTranslations = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-#else
-    const QString qtTranslations = QLibraryInfo::location(QLibraryInfo::TranslationsPath);
-#endif
-    if (qtTranslator.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"), qtTranslations))
-        QCoreApplication::installTranslator(&qtTranslator);
-    if (translator.load(QLocale(), QStringLiteral("ostrelo"), QStringLiteral("_"),
-            QDir(QCoreApplication::applicationDirPath())
-                .absoluteFilePath(QStringLiteral("../share/ostrelo/translations"))))
-        QCoreApplication::installTranslator(&translator);
+    const Language language;
 
     // Before the lock, which a second start may ask at once to show the window, and before the
     // window is built: its first pass may wait seconds for smartctl, and a signal in that time

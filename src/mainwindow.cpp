@@ -11,6 +11,7 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScreen>
@@ -183,9 +184,10 @@ void MainWindow::setItemEnabled(const MetricItem &item, bool enabled)
 
 QString MainWindow::figureText(const MetricItem &item, int decimals) const
 {
+    // In the form of the language the texts speak, which the default locale is.
     if (item.percent)
-        return QString::number(this->*item.percent, 'f', decimals);
-    return QString::number(this->*item.whole);
+        return QLocale().toString(this->*item.percent, 'f', decimals);
+    return QLocale().toString(this->*item.whole);
 }
 
 void MainWindow::startRefreshTimer()
@@ -402,17 +404,15 @@ void MainWindow::updateFloatingWindow()
     }
 
     // Every figure, enabled or not, with two decimals; memory and swap come last.
-    floatingWindow->setToolTip(tr("CPU: %1%\nCPU Freq: %2 MHz\nCPU Max Temp: %3°C\n"
-                                  "Avg Temp: %4°C\nHDD Temp: %5°C\nOther Temp: %6°C\n"
-                                  "内存: %7%\nSwap: %8%")
-                                   .arg(QString::number(cpuUsage, 'f', 2))
-                                   .arg(cpuFreq)
-                                   .arg(cpuMaxTemp)
-                                   .arg(avgTemp)
-                                   .arg(hddTemp)
-                                   .arg(otherTemp)
-                                   .arg(QString::number(memoryUsage, 'f', 2))
-                                   .arg(QString::number(swapUsage, 'f', 2)));
+    const QLocale locale;
+    floatingWindow->setToolTip(
+        tr("CPU: %1%\nCPU Freq: %2 MHz\nCPU Max Temp: %3°C\n"
+           "Avg Temp: %4°C\nHDD Temp: %5°C\nOther Temp: %6°C\n"
+           "内存: %7%\nSwap: %8%")
+            .arg(locale.toString(cpuUsage, 'f', 2), locale.toString(cpuFreq),
+                locale.toString(cpuMaxTemp), locale.toString(avgTemp), locale.toString(hddTemp),
+                locale.toString(otherTemp), locale.toString(memoryUsage, 'f', 2),
+                locale.toString(swapUsage, 'f', 2)));
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
