@@ -1,5 +1,6 @@
 // The main window on the private X server and tray host of isolate.sh; tray clicks are real X
 // input from xdotool on the icon that trayer has docked.
+#include "language.h"
 #include "mainwindow.h"
 #include "settingsdialog.h"
 #include "xserver.h"
@@ -38,15 +39,13 @@ class tst_MainWindow : public QObject
     QSystemTrayIcon *tray = nullptr;
     QWidget *overlay = nullptr;
     QString icon; // the docked tray icon's X window
-    QTranslator catalogue; // installed, empty but for the language a row loads
+    QScopedPointer<Language> language;
 
-    // A shown window on a fixture tree, its tray icon docked.
-    void open(const QString &tree = "no-sources", const QString &language = "C")
+    // A shown window on a fixture tree, in the first language of a list that the program speaks,
+    // its tray icon docked.
+    void open(const QString &tree = "no-sources", const QString &languages = "C")
     {
-        // Where the program looks; where the language has no catalogue (C, zh_CN), the failed load
-        // leaves it empty.
-        (void)catalogue.load(QLocale(language), "ostrelo", "_",
-            QFileInfo(qgetenv("OSTRELO_BINARY")).path() + "/../share/ostrelo/translations");
+        language.reset(new Language(languages.split(':')));
         window.reset(new MainWindow(nullptr, QFINDTESTDATA("fixtures/" + tree)));
         for (QWidget *widget : QApplication::topLevelWidgets())
             overlay = widget->windowType() == Qt::ToolTip ? widget : overlay;
@@ -61,7 +60,9 @@ private slots:
     {
         QTRY_VERIFY_WITH_TIMEOUT(QSystemTrayIcon::isSystemTrayAvailable(), 10000);
         qRegisterMetaType<QSystemTrayIcon::ActivationReason>();
-        QCoreApplication::installTranslator(&catalogue);
+        // The catalogues where the program looks for them, beside this test's own bin/.
+        QFile::link(QFileInfo(qgetenv("OSTRELO_BINARY")).path() + "/../share/ostrelo",
+            QCoreApplication::applicationDirPath() + "/../share/ostrelo");
         qputenv("PATH", QFINDTESTDATA("bin-canned").toLocal8Bit() + ':' + qgetenv("PATH"));
         qputenv("SMARTCTL_CANNED", QFINDTESTDATA("fixtures/smartctl/hdd.txt").toLocal8Bit());
         QVERIFY(QDir().mkpath(QFileInfo(MainWindow::iconFilePath()).path()));
@@ -160,27 +161,37 @@ private slots:
         // Rows named "closed, ..." close the window to the tray before the click.
         QTest::addColumn<QString>("click"); // xdotool's, then the keys for the menu, if any
         QTest::addColumn<bool>("visible");
-        QTest::addColumn<QString>("language"); // of the catalogue, which every surface speaks
-        QTest::newRow("closed, single click shows") << "4 11 click 1" << true << "zh_CN";
-        QTest::newRow("single click hides") << "18 11 click 1" << false << "C";
-        QTest::newRow("middle click") << "11 11 click 2" << true << "C";
-        QTest::newRow("double click") << "11 11 click --repeat 2 --delay 0 1" << false << "C";
-        QTest::newRow("closed, menu shows") << "11 11 click 3|key Down Return" << true << "en_US";
+        QTest::addColumn<QString>("languages"); // the user's, in order: every surface speaks one
+        QTest::addColumn<QString>("texts"); // of the tray tooltip, overlay, tray menu and dialog
+        const QString source = "Swap使用率: 0.0%内存: --%退出硬盘使用率",
+                      english = "Swap usage: 0.0%Memory: --%QuitDisk usage";
+        // clang-format off
+        QTest::newRow("closed, single click shows") << "4 11 click 1" << true << "zh_CN" << source;
+        QTest::newRow("single click hides") << "18 11 click 1" << false << "C" << source;
+        QTest::newRow("middle click") << "11 11 click 2" << true << "zh_CN:en" << source;
+        QTest::newRow("double click") << "11 11 click --repeat 2 --delay 0 1" << false << "fi_FI" << english;
+        QTest::newRow("closed, menu shows") << "11 11 click 3|key Down Return" << true << "en_US" << english;
+        QTest::newRow("German") << "4 11 click 1" << false << "de_DE" << "Auslagerungsspeicher: 0,0 %Speicher: -- %BeendenFestplattenbelegung";
+        QTest::newRow("Arabic") << "18 11 click 1" << false << "ar_EG" << "استخدام مساحة التبديل: ٠٫٠٪الذاكرة: --٪إنهاءاستخدام القرص";
+        // clang-format on
     }
     void clicks()
     {
         const bool closed = QByteArray(QTest::currentDataTag()).startsWith("closed");
         QFETCH(QString, click);
         QFETCH(bool, visible);
-        QFETCH(QString, language);
-        open("no-sources", language);
-        // Each surface in the row's language: the window, the overlay, the tray menu, the dialog.
-        QCOMPARE(window->findChild<QLabel *>("cpuFreqLabel")->text()
+        QFETCH(QString, languages);
+        open("no-sources", languages);
+        QTEST(window->findChildren<QGroupBox *>().at(1)->findChildren<QLabel *>().at(2)->text()
                 + overlay->findChildren<QLabel *>().at(2)->text()
                 + tray->contextMenu()->actions().last()->text()
                 + SettingsDialog().findChild<QCheckBox *>("hddUsageCheckBox")->text(),
-            language == "en_US" ? "CPU frequency: 0 MHzMemory: --%QuitDisk usage"
-                                : "CPU频率: 0 MHz内存: --%退出硬盘使用率");
+            "texts");
+        // Mirrored where the language is written right to left: the box's tick on its right.
+        QStyleOptionButton tick;
+        tick.initFrom(window->findChild<QCheckBox *>("cpuUsageCheckBox"));
+        QCOMPARE(window->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &tick).x() > 20,
+            languages.startsWith("ar"));
         if (closed) {
             // With the icon visible a close only hides: the event is ignored, the program runs on.
             QSignalSpy lastClosed(qApp, &QGuiApplication::lastWindowClosed);
@@ -197,6 +208,41 @@ private slots:
         QTRY_COMPARE(window->isVisible(), visible);
         if (closed && click.endsWith("click 1")) // no window manager here: the activation
             QTRY_VERIFY(window->isActiveWindow()); // itself gives the input focus
+    }
+
+    // In every language every text shows whole, at the default size and font: the window with all
+    // eight boxes ticked, the tray menu, the dialog and the refusal box.
+    void fits_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("source") << "C";
+        for (const QString &file :
+            QDir(QCoreApplication::applicationDirPath() + "/../share/ostrelo/translations")
+                .entryList({ "*.qm" }))
+            QTest::newRow(qPrintable(file)) << file.mid(8).chopped(3);
+    }
+    void fits()
+    {
+        QFETCH(QString, language);
+        open("laptop", language);
+        for (QCheckBox *box : window->findChildren<QCheckBox *>())
+            box->setChecked(true);
+        SettingsDialog dialog;
+        QMessageBox refusal(QMessageBox::Information, QCoreApplication::translate("main", "提示"),
+            QCoreApplication::translate("main", "程序已经运行,请点击托盘图标打开主界面"),
+            QMessageBox::Ok);
+        for (QWidget *top : QWidgetList { window.data(), tray->contextMenu(), &dialog, &refusal }) {
+            top->show();
+            QVERIFY(QTest::qWaitForWindowExposed(top));
+            const QWidgetList widgets = top->findChildren<QWidget *>() << top;
+            for (QWidget *widget : widgets) {
+                const QSize need(widget->minimumSizeHint().width(),
+                    widget->hasHeightForWidth() ? widget->heightForWidth(widget->width())
+                                                : widget->minimumSizeHint().height());
+                QVERIFY2(!widget->isVisible() || widget->size().expandedTo(need) == widget->size(),
+                    widget->metaObject()->className());
+            }
+        }
     }
 
     // Last: it ends the tray host.
