@@ -11,8 +11,7 @@
 #include <cstdlib>
 #include <limits>
 
-#define CHECK(condition)                                                                           \
-    ((condition) ? void(0) : (std::fprintf(stderr, "broken: %s\n", #condition), std::abort()))
+#define CHECK(c) ((c) ? void(0) : (std::fprintf(stderr, "broken: %s\n", #c), std::abort()))
 
 using namespace MetricReaders;
 
@@ -24,10 +23,9 @@ static bool referenceInteger(const QByteArray &bytes, int *value)
     char *end = nullptr;
     errno = 0;
     const long long parsed = std::strtoll(text.c_str(), &end, 10);
-    if (end == text.c_str() || errno == ERANGE || parsed != int(parsed))
-        return false;
-    *value = int(parsed);
-    return true;
+    const bool found = end != text.c_str() && errno != ERANGE && parsed == int(parsed);
+    *value = found ? int(parsed) : *value;
+    return found;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
