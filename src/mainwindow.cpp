@@ -15,6 +15,7 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QSettings>
+#include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -166,6 +167,9 @@ void MainWindow::setupUserInterface()
         valuesLayout->addWidget(label);
     }
     mainLayout->addWidget(valuesGroup);
+
+    // The tray icon's menu is out of the keyboard's reach, and there may be no tray at all.
+    new QShortcut(QKeySequence::Quit, this, this, &MainWindow::quitApplication);
 }
 
 void MainWindow::setItemEnabled(const MetricItem &item, bool enabled)
