@@ -8,6 +8,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QFocusFrame>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -164,9 +165,20 @@ void MainWindow::setupUserInterface()
         label->setStyleSheet(QStringLiteral("font-size: 16px; padding: 5px;"));
         label->setVisible(settings.*item.flag);
         label->setAlignment(Qt::AlignLeft);
+        // Reached with Tab after the boxes, so that a screen reader reads the figure.
+        label->setFocusPolicy(Qt::TabFocus);
         valuesLayout->addWidget(label);
     }
     mainLayout->addWidget(valuesGroup);
+
+    // A label draws no focus of its own: the style's focus frame, in the palette's text colour,
+    // goes round the figure that has it.
+    auto *focusFrame = new QFocusFrame(valuesGroup);
+    focusFrame->hide();
+    connect(qApp, &QApplication::focusChanged, focusFrame,
+        [valuesGroup, focusFrame](QWidget *, QWidget *now) {
+            focusFrame->setWidget(now && now->parentWidget() == valuesGroup ? now : nullptr);
+        });
 
     // The tray icon's menu is out of the keyboard's reach, and there may be no tray at all.
     new QShortcut(QKeySequence::Quit, this, this, &MainWindow::quitApplication);
@@ -214,6 +226,14 @@ void MainWindow::updateSystemInfo()
     // Hidden labels are written too, so a label that is switched on never shows a stale figure.
     for (const MetricItem &item : metricItems)
         (this->*item.label)->setText(tr(item.labelFormat).arg(figureText(item, 1)));
+    // A screen reader reads a figure when it takes the focus, and would read it again at every
+    // change of its name while it keeps it: once a second. So the name follows the text only
+    // while the figure does not have the focus.
+    for (const MetricItem &item : metricItems) {
+        QLabel *label = this->*item.label;
+        if (!label->hasFocus() && label->accessibleName() != label->text())
+            label->setAccessibleName(label->text());
+    }
 
     if (floatingWindow && floatingWindow->isVisible())
         updateFloatingWindow();
