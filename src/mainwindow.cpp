@@ -143,10 +143,9 @@ void MainWindow::setupUserInterface()
         auto *checkBox = new QCheckBox(tr(item.checkBoxText), this);
         checkBox->setObjectName(item.checkBoxName);
         this->*item.checkBox = checkBox;
-        // Checked before connecting, so building the window runs no handler.
+        // Checked before its handler is connected (below, with its label), so building the window
+        // runs no handler.
         checkBox->setChecked(settings.*item.flag);
-        connect(checkBox, &QCheckBox::toggled, this,
-            [this, &item](bool checked) { setItemEnabled(item, checked); });
         itemsLayout->addWidget(checkBox);
     }
     mainLayout->addWidget(monitorItemsGroup);
@@ -168,6 +167,10 @@ void MainWindow::setupUserInterface()
         // Reached with Tab after the boxes, so that a screen reader reads the figure.
         label->setFocusPolicy(Qt::TabFocus);
         valuesLayout->addWidget(label);
+        // The label as the context: Qt's accessibility takes a box's receivers for what it
+        // controls, and a screen reader goes from the box to the figure by that relation.
+        connect(this->*item.checkBox, &QCheckBox::toggled, label,
+            [this, &item](bool checked) { setItemEnabled(item, checked); });
     }
     mainLayout->addWidget(valuesGroup);
 
