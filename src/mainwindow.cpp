@@ -177,7 +177,6 @@ void MainWindow::setupUserInterface()
     // A label draws no focus of its own: the style's focus frame, in the palette's text colour,
     // goes round the figure that has it.
     auto *focusFrame = new QFocusFrame(valuesGroup);
-    focusFrame->hide();
     connect(qApp, &QApplication::focusChanged, focusFrame,
         [valuesGroup, focusFrame](QWidget *, QWidget *now) {
             focusFrame->setWidget(now && now->parentWidget() == valuesGroup ? now : nullptr);
