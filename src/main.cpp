@@ -15,6 +15,15 @@ int main(int argc, char *argv[])
     // that maps tens of megabytes. A user who wants it can still ask for it in the environment.
     if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION"))
         qputenv("QT_XCB_GL_INTEGRATION", "none");
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    // Qt 6 always scales the whole window by the desktop's resolution (Xft.dpi / 96, unrounded);
+    // Qt 5 does so only when asked before the application object exists. Unasked, it enlarged
+    // only the texts sized in points, and the figures, sized in pixels, became the smallest text.
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+        Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+#endif
 
     QApplication app(argc, argv);
     // Qt 5's fallback would close every window when a logout asks and cancel the logout when one

@@ -8,6 +8,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QFocusFrame>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QSettings>
+#include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -142,10 +144,9 @@ void MainWindow::setupUserInterface()
         auto *checkBox = new QCheckBox(tr(item.checkBoxText), this);
         checkBox->setObjectName(item.checkBoxName);
         this->*item.checkBox = checkBox;
-        // Checked before connecting, so building the window runs no handler.
+        // Checked before its handler is connected (below, with its label), so building the window
+        // runs no handler.
         checkBox->setChecked(settings.*item.flag);
-        connect(checkBox, &QCheckBox::toggled, this,
-            [this, &item](bool checked) { setItemEnabled(item, checked); });
         itemsLayout->addWidget(checkBox);
     }
     mainLayout->addWidget(monitorItemsGroup);
@@ -164,9 +165,26 @@ void MainWindow::setupUserInterface()
         label->setStyleSheet(QStringLiteral("font-size: 16px; padding: 5px;"));
         label->setVisible(settings.*item.flag);
         label->setAlignment(Qt::AlignLeft);
+        // Reached with Tab after the boxes, so that a screen reader reads the figure.
+        label->setFocusPolicy(Qt::TabFocus);
         valuesLayout->addWidget(label);
+        // The label as the context: Qt's accessibility takes a box's receivers for what it
+        // controls, and a screen reader goes from the box to the figure by that relation.
+        connect(this->*item.checkBox, &QCheckBox::toggled, label,
+            [this, &item](bool checked) { setItemEnabled(item, checked); });
     }
     mainLayout->addWidget(valuesGroup);
+
+    // A label draws no focus of its own: the style's focus frame, in the palette's text colour,
+    // goes round the figure that has it.
+    auto *focusFrame = new QFocusFrame(valuesGroup);
+    connect(qApp, &QApplication::focusChanged, focusFrame,
+        [valuesGroup, focusFrame](QWidget *, QWidget *now) {
+            focusFrame->setWidget(now && now->parentWidget() == valuesGroup ? now : nullptr);
+        });
+
+    // The tray icon's menu is out of the keyboard's reach, and there may be no tray at all.
+    new QShortcut(QKeySequence::Quit, this, this, &MainWindow::quitApplication);
 }
 
 void MainWindow::setItemEnabled(const MetricItem &item, bool enabled)
@@ -212,6 +230,14 @@ void MainWindow::updateSystemInfo()
     // Hidden labels are written too, so a label that is switched on never shows a stale figure.
     for (const MetricItem &item : metricItems)
         (this->*item.label)->setText(tr(item.labelFormat).arg(figureText(item, 1)));
+    // A screen reader reads a figure when it takes the focus, and would read it again at every
+    // change of its name while it keeps it: once a second. So the name follows the text only
+    // while the figure does not have the focus.
+    for (const MetricItem &item : metricItems) {
+        QLabel *label = this->*item.label;
+        if (!label->hasFocus() && label->accessibleName() != label->text())
+            label->setAccessibleName(label->text());
+    }
 
     if (floatingWindow && floatingWindow->isVisible())
         updateFloatingWindow();

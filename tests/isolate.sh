@@ -26,8 +26,10 @@ trap 'kill ${pids:-} 2>/dev/null; wait; rm -rf "$scratch"' EXIT
 trap 'exit 130' INT TERM
 
 if [ "$1" = tray ]; then
-    # -displayfd lets the server pick a free display number, so tests can run side by side.
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" 2>"$scratch/xvfb.log" &
+    # -displayfd lets the server pick a free display number, so tests can run side by side. 96
+    # dpi, what Xorg reports unless told otherwise: where no Xft.dpi is set, Qt 5 scales the
+    # monitor by the server's resolution, and Xvfb's own 100 would scale it by 1.04.
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp 3>"$scratch/display" 2>"$scratch/xvfb.log" &
     pids=$!
     for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.1; done
     [ -s "$scratch/display" ] || { cat "$scratch/xvfb.log" >&2; exit 1; }

@@ -94,6 +94,16 @@ private slots:
                 "其他硬件温度: 50°C" }));
         QCOMPARE(
             tray->toolTip(), "系统资源监控\n内存: 23.6%\nCPU Freq: 1397 MHz\nOther Temp: 50°C");
+        // Tab goes on from the last box to the first figure shown, which is framed and read with
+        // its value; a screen reader goes from each box to the figure it controls.
+        QCheckBox *last = window->findChild<QCheckBox *>("otherTempCheckBox");
+        last->setFocus();
+        run("xdotool windowfocus --sync " + QString::number(window->winId()) + " key Tab");
+        QTRY_COMPARE(window->findChild<QFocusFrame *>()->widget(), window->focusWidget());
+        const auto accessible = &QAccessible::queryAccessibleInterface;
+        QCOMPARE(accessible(window->focusWidget())->text(QAccessible::Name), "内存使用率: 23.6%");
+        QCOMPARE(accessible(last)->relations(QAccessible::Controlled).constFirst().first->object(),
+            window->findChild<QLabel *>("otherTempLabel"));
         // 20 pixels inside the 1024 x 768 screen's corner, and left alone while hidden.
         QCOMPARE(overlay->geometry(), QRect(754, 568, 250, 180));
         QVERIFY(overlay->isHidden() && labels(overlay).at(8) == "Other Temp: --°C");
