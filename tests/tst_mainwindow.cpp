@@ -67,12 +67,12 @@ private slots:
     {
         QTRY_VERIFY_WITH_TIMEOUT(QSystemTrayIcon::isSystemTrayAvailable(), 10000);
         qRegisterMetaType<QSystemTrayIcon::ActivationReason>();
-        // The catalogues where the program looks for them, beside this test's own bin/.
-        QFile::link(QFileInfo(qgetenv("OSTRELO_BINARY")).path() + "/../share/ostrelo",
-            QCoreApplication::applicationDirPath() + "/../share/ostrelo");
         qputenv("PATH", QFINDTESTDATA("bin-canned").toLocal8Bit() + ':' + qgetenv("PATH"));
         qputenv("SMARTCTL_CANNED", QFINDTESTDATA("fixtures/smartctl/hdd.txt").toLocal8Bit());
         QVERIFY(QDir().mkpath(QFileInfo(MainWindow::iconFilePath()).path()));
+        // The catalogues where the program looks for them, beside this test's own bin/.
+        QFile::link(QFileInfo(qgetenv("OSTRELO_BINARY")).path() + "/../share/ostrelo",
+            QCoreApplication::applicationDirPath() + "/../share/ostrelo");
         QFile::remove(MainWindow::iconFilePath());
         QVERIFY(QFile::copy(QFINDTESTDATA("../data/ostrelo.png"), MainWindow::iconFilePath()));
     }
