@@ -257,8 +257,7 @@ private slots:
         QTRY_VERIFY(!QSystemTrayIcon::isSystemTrayAvailable());
         open();
         window->findChild<QCheckBox *>("swapCheckBox")->click();
-        QVERIFY(
-            tray->toolTip().startsWith("系统资源监控\nCPU: 0.0%\n内存: 0.0%\nCPU Freq: 0 MHz\n"));
+        QVERIFY(tray->toolTip().startsWith("系统资源监控\nCPU: 0.0%\n内存: 0.0%\nCPU Freq"));
         close(0);
     }
 };
