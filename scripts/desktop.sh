@@ -70,6 +70,19 @@ tray_host_up() { tray_watcher IsStatusNotifierHostRegistered | grep -q 'boolean 
 # in_tray PID: the tray holds an item of process PID.
 in_tray() { tray_watcher RegisteredStatusNotifierItems | grep -q "StatusNotifierItem-$1-"; }
 
+# in_panel PID: a window of process PID has been taken into the panel, as its tray takes an icon
+# through the X11 tray protocol (Qt's choice where no StatusNotifierItem host was up at its start).
+in_panel() {
+    for window in $(xdotool search --pid "$1" 2>/dev/null); do
+        while window=$(xwininfo -children -id "$window" 2>/dev/null \
+            | sed -n 's/^ *Parent window id: \(0x[0-9a-f]*\).*/\1/p') && [ "${window:-0x0}" != 0x0 ]; do
+            xprop -id "$window" WM_CLASS 2>/dev/null | grep -q -e '"xfce4-panel"' -e '"wrapper-2.0"' \
+                && return 0
+        done
+    done
+    return 1
+}
+
 # The session's processes that are left (its bus and the services it started among them).
 stop_xfce_session() {
     kill $(session_process) 2>/dev/null

@@ -27,9 +27,9 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     // Qt 5's fallback would close every window when a logout asks and cancel the logout when one
-    // refuses, and ours refuses while the tray icon is up. Without it a logout ends the program as
-    // the tray menu does: the session manager's Die hides the window and quits the loop. Qt 6 has
-    // no such fallback, and behaves as Qt 5 does with it switched off.
+    // refuses. Without it a logout ends the program as the tray menu does: the session manager's
+    // Die closes the window and quits the loop. Qt 6 has no such fallback, and behaves as Qt 5
+    // does with it switched off.
 #if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
     QGuiApplication::setFallbackSessionManagementEnabled(false);
 #endif

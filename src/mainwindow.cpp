@@ -6,6 +6,10 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusVariant>
 #include <QDir>
 #include <QFileInfo>
 #include <QFocusFrame>
@@ -21,11 +25,16 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 const char kRelativeIconPath[] = "../share/icons/hicolor/48x48/apps/ostrelo.png";
 const char kOrganisation[] = "ostrelo";
 const char kApplication[] = "settings";
 const int kRefreshIntervalMs = 1000;
+const char kWatcher[] = "org.kde.StatusNotifierWatcher";
+// Asked only when the window is closed; a watcher that does not answer by then is no tray.
+const int kWatcherTimeoutMs = 2000;
 
 // Where on the screen a press or move happened, as the window system reported it with the event:
 // mapping the event's local position instead would use where Qt thinks the window is, which lags
@@ -281,7 +290,13 @@ int MainWindow::readOtherTemperature()
 
 void MainWindow::createTrayIcon()
 {
-    if (!QSystemTrayIcon::isSystemTrayAvailable())
+    // Qt picks the kind of icon once, when the first is made: a StatusNotifierItem where a host
+    // has registered with the session bus's watcher by then, else a window docked through the X11
+    // tray protocol, which Qt docks into whichever tray appears later and again after a panel
+    // restarts. So the icon is made at once, tray or not: at login the monitor starts before the
+    // panel. Away from X11 only a host that is up now can ever show it.
+    if (QGuiApplication::platformName() != QLatin1String("xcb")
+        && !QSystemTrayIcon::isSystemTrayAvailable())
         return;
 
     trayIcon = new QSystemTrayIcon(this);
@@ -299,11 +314,9 @@ void MainWindow::createTrayIcon()
 
     connect(trayIcon, &QSystemTrayIcon::activated, this, &MainWindow::iconActivated);
     trayIcon->show();
-    // At logout the session manager's Die reaches Qt as a quit, which first asks every window to
-    // close. Ours refuses while the icon is up, and on an XEmbed tray the icon's own window, when
-    // asked after ours, then stays up and holds the quit back. So a quit takes the icon down
-    // first, as "退出" does.
-    QCoreApplication::instance()->installEventFilter(this);
+    // Closing the window ends the program only where no tray shows the icon, which closeEvent
+    // tells at the moment of closing.
+    setAttribute(Qt::WA_QuitOnClose, false);
 }
 
 void MainWindow::updateTrayStatus()
@@ -371,13 +384,42 @@ void MainWindow::bringToFront()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    // With a tray icon to come back through, closing only puts the window away.
-    if (trayIcon && trayIcon->isVisible()) {
-        hide();
-        event->ignore();
-        return;
-    }
+    // Accepted whoever asks: a quit that closes the windows first (the session manager's at logout,
+    // Qt 6's quit()) must never be held back, and on Qt 5 its close is as spontaneous as the
+    // user's. With a tray that shows the icon the window is only put away; without one it could
+    // not be had back, so the program ends.
     QMainWindow::closeEvent(event);
+    if (!trayShowsIcon())
+        QCoreApplication::exit(0);
+}
+
+bool MainWindow::trayShowsIcon() const
+{
+    if (!trayIcon || !trayIcon->isVisible())
+        return false;
+    // Docked through the X11 protocol, the icon has a window of its own while there is a tray.
+    if (trayIcon->geometry().isValid())
+        return true;
+    // A StatusNotifierItem shows while the watcher lists it and a host is registered with it. Qt's
+    // own isSystemTrayAvailable() would open a bus connection that Qt 5 never closes.
+    const QDBusConnection bus = QDBusConnection::sessionBus();
+    const auto property = [&bus](const char *name) {
+        QDBusMessage get = QDBusMessage::createMethodCall(QLatin1String(kWatcher),
+            QStringLiteral("/StatusNotifierWatcher"),
+            QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+        get << QLatin1String(kWatcher) << QLatin1String(name);
+        const QDBusMessage reply = bus.call(get, QDBus::Block, kWatcherTimeoutMs);
+        return reply.arguments().value(0).value<QDBusVariant>().variant();
+    };
+    if (!bus.isConnected() || !property("IsStatusNotifierHostRegistered").toBool())
+        return false;
+    // Qt 5 names its item after a bus name of its own, Qt 6 after its connection: both belong to
+    // this process.
+    const QStringList items = property("RegisteredStatusNotifierItems").toStringList();
+    return std::any_of(items.cbegin(), items.cend(), [&bus](const QString &item) {
+        return bus.interface()->servicePid(item.section(QLatin1Char('/'), 0, 0)).value()
+            == QCoreApplication::applicationPid();
+    });
 }
 
 void MainWindow::createFloatingWindow()
@@ -447,8 +489,6 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     static QPoint floatingDragPosition;
     static bool floatingDragging = false;
 
-    if (event->type() == QEvent::Quit && watched == QCoreApplication::instance() && trayIcon)
-        trayIcon->hide();
     if (!floatingWindow || watched != floatingWindow)
         return QMainWindow::eventFilter(watched, event);
 

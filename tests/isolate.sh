@@ -1,8 +1,8 @@
 #!/bin/sh
 # Runs one test in a world of its own: an environment of nothing but PATH and what the test is
 # given, a fresh settings store (XDG_CONFIG_HOME), HOME, TMPDIR and runtime directory, a UTF-8
-# locale, no session bus, no GL integration and, for the tray kind, a private X server with
-# trayer as tray host.
+# locale, no session bus, no GL integration and, for the tray kind, a private X server with a
+# tray host, $TRAY_HOST, started by the shell command $TRAY_HOST_COMMAND.
 #   isolate.sh offscreen|tray COMMAND [ARGS...]
 # In the sanitized build, any AddressSanitizer or LeakSanitizer report of any of its processes
 # (the monitors it starts included, those of a second account too) fails the test: leaks show
@@ -36,8 +36,9 @@ if [ "$1" = tray ]; then
     # The swap reader's lines, three a second from every monitor, are not what these tests read.
     export DISPLAY=":$(cat "$scratch/display")" QT_QPA_PLATFORM=xcb \
         QT_LOGGING_RULES="default.info=false;default.warning=false"
-    trayer --edge top --align right --widthtype request --height 32 --expand true \
-        --transparent false --tint 0x404040 >/dev/null 2>&1 &
+    export TRAY_HOST_COMMAND="trayer --edge top --align right --widthtype request --height 32 \
+--expand true --transparent false --tint 0x404040"
+    sh -c "exec $TRAY_HOST_COMMAND" >/dev/null 2>&1 &
     export TRAY_HOST=$!
     pids="$! $pids"
 fi

@@ -75,7 +75,8 @@ private slots:
     // Starts in order, by who; "+" starts the next at once. "hang" lets the smartctl that hangs
     // hang; "kill" kills the last one with SIGKILL, which leaves its smartctl behind;
     // "jam" puts a directory where the lock file goes; "plant" has nobody make this account's
-    // fallback lock file and lock it; "hide" closes the window to the tray; "reuse" replays, in a
+    // fallback lock file and lock it; "untray" ends the tray host, and "tray" starts one for good
+    // 3 s later; "hide" and "show" click the tray icon; "reuse" replays, in a
     // PID namespace of its own, a holder that quits while the box shows, its PID going to a sleep.
     // A start marked "!" must be refused with the box, and bring a hidden window back; one marked
     // "~" too, but its box is ended by SIGTERM and the window stays hidden; any other shows one
@@ -83,6 +84,7 @@ private slots:
     void singleInstance_data()
     {
         QTest::addColumn<QString>("steps");
+        QTest::newRow("a tray that comes late") << "untray me tray hide show";
         QTest::newRow("one account, after a killed instance") << "bare kill me hide me~ en_US!";
         QTest::newRow("two accounts, nobody's runtime directory taken") << "me other other! me!";
         QTest::newRow("two at once") << "me+ me!";
@@ -110,11 +112,21 @@ mkdir -p runtime-root cache/ostrelo && f=$PWD/cache/ostrelo/ostrelo-$(uname -n).
 echo $(perl -MFcntl -e 'open F, "+<", shift; fcntl F, F_SETLK, my $l = pack("ssx4qqix4", F_WRLCK, 0, 0, 0, 0)
     or die; close STDOUT; sleep 99' $f &))" }),
                     0);
-            } else if (step == "hide") {
+            } else if (step == "untray") {
+                const int host = qEnvironmentVariableIntValue("TRAY_HOST");
+                ::kill(host, SIGTERM);
+                QTRY_VERIFY(::kill(host, 0) != 0);
+            } else if (step == "tray") {
+                QTest::qWait(3000);
+                QVERIFY(dockedIcon("ostrelo").isEmpty());
+                QProcess::startDetached(
+                    "sh", { "-c", "eval exec \"$TRAY_HOST_COMMAND\" >/dev/null 2>&1" });
+            } else if (step == "hide" || step == "show") { // 14 pixels apart: never a double click
                 QString icon;
                 QTRY_VERIFY_WITH_TIMEOUT(!(icon = dockedIcon("ostrelo")).isEmpty(), 10000);
-                run("xdotool mousemove --window " + icon + " 11 11 click 1");
-                ++hidden;
+                run("xdotool mousemove --window " + icon + (step == "hide" ? " 4" : " 18")
+                    + " 11 click 1");
+                hidden += step == "hide" ? 1 : -1;
                 QTRY_COMPARE(windows("Ostrelo").size(), shown - hidden);
             } else if (step == "hang") { // in 8 s, two more passes would start a smartctl each
                 QTest::qWait(8000);
