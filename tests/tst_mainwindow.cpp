@@ -226,35 +226,33 @@ private slots:
 
     // In every language every text shows whole, at the default size and font: the window with all
     // eight boxes ticked, the tray menu, the dialog and the refusal box.
-    void fits_data()
-    {
-        QTest::addColumn<QString>("language");
-        QTest::newRow("source") << "C";
-        for (const QString &file :
-            QDir(QCoreApplication::applicationDirPath() + "/../share/ostrelo/translations")
-                .entryList({ "*.qm" }))
-            QTest::newRow(qPrintable(file)) << file.mid(8).chopped(3);
-    }
     void fits()
     {
-        QFETCH(QString, language);
-        open("laptop", language);
-        for (QCheckBox *box : window->findChildren<QCheckBox *>())
-            box->setChecked(true);
-        SettingsDialog dialog;
-        QMessageBox refusal(QMessageBox::Information, QCoreApplication::translate("main", "提示"),
-            QCoreApplication::translate("main", "程序已经运行,请点击托盘图标打开主界面"),
-            QMessageBox::Ok);
-        for (QWidget *top : QWidgetList { window.data(), tray->contextMenu(), &dialog, &refusal }) {
-            top->show();
-            QVERIFY(QTest::qWaitForWindowExposed(top));
-            const QWidgetList widgets = top->findChildren<QWidget *>() << top;
-            for (QWidget *widget : widgets) {
-                const QSize need(widget->minimumSizeHint().width(),
-                    widget->hasHeightForWidth() ? widget->heightForWidth(widget->width())
-                                                : widget->minimumSizeHint().height());
-                QVERIFY2(!widget->isVisible() || widget->size().expandedTo(need) == widget->size(),
-                    widget->metaObject()->className());
+        QStringList files
+            = QDir(QCoreApplication::applicationDirPath() + "/../share/ostrelo/translations")
+                  .entryList({ "*.qm" });
+        for (const QString &file : files << "ostrelo_C.qm") {
+            open("laptop", file.mid(8).chopped(3));
+            for (QCheckBox *box : window->findChildren<QCheckBox *>())
+                box->setChecked(true);
+            SettingsDialog dialog;
+            QMessageBox refusal(QMessageBox::Information,
+                QCoreApplication::translate("main", "提示"),
+                QCoreApplication::translate("main", "程序已经运行,请点击托盘图标打开主界面"),
+                QMessageBox::Ok);
+            for (QWidget *top :
+                QWidgetList { window.data(), tray->contextMenu(), &dialog, &refusal }) {
+                top->show();
+                QVERIFY(QTest::qWaitForWindowExposed(top));
+                const QWidgetList widgets = top->findChildren<QWidget *>() << top;
+                for (const QWidget *widget : widgets) {
+                    const QSize need(widget->minimumSizeHint().width(),
+                        widget->hasHeightForWidth() ? widget->heightForWidth(widget->width())
+                                                    : widget->minimumSizeHint().height());
+                    QVERIFY2(
+                        !widget->isVisible() || widget->size().expandedTo(need) == widget->size(),
+                        qPrintable(file + ": " + widget->metaObject()->className()));
+                }
             }
         }
     }

@@ -188,10 +188,8 @@ kill $first; wait $first; exit $(($? - 143)))" });
                     std::any_of(monitors.cbegin(), monitors.cend(), done), 10000);
                 QCOMPARE((*std::find_if(monitors.cbegin(), monitors.cend(), done))->exitCode(), 1);
                 monitors.erase(std::find_if(monitors.begin(), monitors.end(), done));
-                if (mark == '~')
-                    QTest::qWait(1000); // for a SIGUSR1 that must not come
-                else
-                    hidden = 0;
+                QTest::qWait(mark == '~' ? 1000 : 0); // for a SIGUSR1 that must not come
+                hidden = mark == '~' ? hidden : 0;
                 QTRY_COMPARE_WITH_TIMEOUT(windows("Ostrelo").size(), shown - hidden, 10000);
             }
         }
