@@ -22,13 +22,12 @@ static QStringList labels(const QWidget *parent)
     return texts;
 }
 
-// Sends a mouse event as the window system would; true when it was consumed on the way.
-static bool mouse(QWidget *target, QEvent::Type type, Qt::MouseButtons buttons, const QPoint &at)
+// Sends a mouse event as the window system would.
+static void mouse(QWidget *target, QEvent::Type type, Qt::MouseButtons buttons, const QPoint &at)
 {
     const auto button = type == QEvent::MouseMove ? Qt::NoButton : Qt::MouseButton(int(buttons));
     QMouseEvent event(type, target->mapFromGlobal(at), at, button, buttons, Qt::NoModifier);
     QCoreApplication::sendEvent(target, &event);
-    return event.isAccepted();
 }
 
 class tst_MainWindow : public QObject
@@ -82,7 +81,7 @@ private slots:
         QTRY_VERIFY(dockedIcon("tst_mainwindow").isEmpty());
     }
 
-    // Every pass writes every label, hidden ones too, and every figure the tray and overlay show.
+    // Every pass writes every label, hidden ones too, and every figure the tray shows.
     void passes()
     {
         // As edited by hand: any value but false, "false", "0" or "" ticks; missing keys default.
@@ -112,23 +111,20 @@ private slots:
         QCOMPARE(accessible(last)->relations(QAccessible::Controlled).constFirst().first->object(),
             window->findChild<QLabel *>("otherTempLabel"));
         // 20 pixels inside the 1024 x 768 screen's corner, and left alone while hidden.
-        QCOMPARE(overlay->geometry(), QRect(754, 568, 250, 180));
-        QVERIFY(overlay->isHidden() && labels(overlay).at(8) == "Other Temp: --°C");
+        QVERIFY(overlay->isHidden() && overlay->geometry() == QRect(754, 568, 250, 180));
         window->findChild<QCheckBox *>("swapCheckBox")->click();
         window->findChild<QCheckBox *>("memoryCheckBox")->click();
-        overlay->show();
-        window->findChild<QCheckBox *>("otherTempCheckBox")->click();
         QCOMPARE(labels(values).mid(1, 3),
             QStringList({ "(内存使用率: 23.6%)", "Swap使用率: 0.1%", "CPU频率: 1397 MHz" }));
-        QCOMPARE(labels(overlay),
-            QStringList({ "系统资源监控", "(CPU: 0.0%)", "(内存: 23.6%)", "Swap: 0.1%",
-                "CPU Freq: 1397 MHz", "(CPU Max Temp: 53°C)", "(Avg Temp: 42°C)",
-                "(HDD Temp: 36°C)", "(Other Temp: 50°C)" }));
-        // Every figure, switched off or not, with two decimals.
-        QCOMPARE(overlay->toolTip(),
-            "CPU: 0.00%\nCPU Freq: 1397 MHz\nCPU Max Temp: 53°C\nAvg Temp: 42°C\n"
-            "HDD Temp: 36°C\nOther Temp: 50°C\n内存: 23.55%\nSwap: 0.13%");
-        QCOMPARE(tray->toolTip(), "系统资源监控\nSwap: 0.1%\nCPU Freq: 1397 MHz");
+        QCOMPARE(tray->toolTip(), "系统资源监控\nSwap: 0.1%\nCPU Freq: 1397 MHz\nOther Temp: 50°C");
+        // The window follows the left button alone.
+        const QPoint from = window->pos();
+        mouse(window.data(), QEvent::MouseButtonPress, Qt::LeftButton, from + QPoint(9, 9));
+        mouse(window.data(), QEvent::MouseButtonPress, Qt::RightButton, from + QPoint(40, 30));
+        mouse(window.data(), QEvent::MouseMove, Qt::LeftButton, from + QPoint(39, 59));
+        QCOMPARE(window->pos(), from + QPoint(30, 50));
+        mouse(window.data(), QEvent::MouseMove, Qt::RightButton, from);
+        QCOMPARE(window->pos(), from + QPoint(30, 50));
 
         // The tray shows the icon file as it is now: a click runs a pass at once, the timer too.
         QVERIFY(!tray->icon().isNull() && QFile::remove(MainWindow::iconFilePath()));
@@ -142,33 +138,6 @@ private slots:
         QCOMPARE(tray->icon().cacheKey(), image);
     }
 
-    void drags()
-    {
-        open();
-        overlay->show();
-        const QPoint start = overlay->pos(), grip = start + QPoint(40, 30);
-        // No drag without a left press on the overlay; a right press is left to the overlay.
-        QVERIFY(!mouse(overlay, QEvent::MouseButtonPress, Qt::RightButton, grip));
-        mouse(overlay, QEvent::MouseMove, Qt::LeftButton, grip + QPoint(9, 9));
-        QCOMPARE(overlay->pos(), start);
-        QVERIFY(mouse(overlay, QEvent::MouseButtonPress, Qt::LeftButton, grip));
-        QVERIFY(!mouse(overlay, QEvent::MouseMove, Qt::RightButton, grip));
-        QVERIFY(mouse(overlay, QEvent::MouseMove, Qt::LeftButton, grip - start));
-        QCOMPARE(overlay->pos(), QPoint(0, 0));
-        // Any release, the right button's too, ends the drag.
-        QVERIFY(mouse(overlay, QEvent::MouseButtonRelease, Qt::RightButton, grip));
-        mouse(overlay, QEvent::MouseMove, Qt::LeftButton, grip);
-        QCOMPARE(overlay->pos(), QPoint(0, 0));
-        // The main window follows the left button alone.
-        const QPoint from = window->pos();
-        mouse(window.data(), QEvent::MouseButtonPress, Qt::LeftButton, from + QPoint(9, 9));
-        mouse(window.data(), QEvent::MouseButtonPress, Qt::RightButton, from + grip);
-        mouse(window.data(), QEvent::MouseMove, Qt::LeftButton, from + QPoint(39, 59));
-        QCOMPARE(window->pos(), from + QPoint(30, 50));
-        mouse(window.data(), QEvent::MouseMove, Qt::RightButton, from);
-        QCOMPARE(window->pos(), from + QPoint(30, 50));
-    }
-
     void clicks_data()
     {
         // On X11 Qt reports a double click as a Trigger for its first press and a DoubleClick for
@@ -180,16 +149,12 @@ private slots:
         QTest::addColumn<bool>("visible");
         QTest::addColumn<QString>("languages"); // the user's, in order: every surface speaks one
         QTest::addColumn<QString>("texts"); // of the tray tooltip, overlay, tray menu and dialog
-        const QString source = "Swap使用率: 0.0%内存: --%退出硬盘使用率",
-                      english = "Swap usage: 0.0%Memory: --%QuitDisk usage";
         // clang-format off
-        QTest::newRow("closed, single click shows") << "4 11 click 1" << true << "zh_CN" << source;
-        QTest::newRow("single click hides") << "18 11 click 1" << false << "C" << source;
-        QTest::newRow("middle click") << "11 11 click 2" << true << "zh_CN:en" << source;
-        QTest::newRow("double click") << "11 11 click --repeat 2 --delay 0 1" << false << "fi_FI" << english;
-        QTest::newRow("closed, menu shows") << "11 11 click 3|key Down Return" << true << "en_US" << english;
-        QTest::newRow("German") << "4 11 click 1" << false << "de_DE" << "Auslagerungsspeicher: 0,0 %Speicher: -- %BeendenFestplattenbelegung";
-        QTest::newRow("Arabic") << "18 11 click 1" << false << "ar_EG" << "استخدام مساحة التبديل: ٠٫٠٪الذاكرة: --٪إنهاءاستخدام القرص";
+        QTest::newRow("closed, single click shows") << "4 11 click 1" << true << "de_DE" << "Auslagerungsspeicher: 0,0 %Speicher: -- %BeendenFestplattenbelegung";
+        QTest::newRow("single click hides") << "18 11 click 1" << false << "ar_EG" << "استخدام مساحة التبديل: ٠٫٠٪الذاكرة: --٪إنهاءاستخدام القرص";
+        QTest::newRow("middle click") << "11 11 click 2" << true << "zh_CN:en" << "Swap使用率: 0.0%内存: --%退出硬盘使用率";
+        QTest::newRow("double click") << "11 11 click --repeat 2 --delay 0 1" << false << "fi_FI" << "Swap usage: 0.0%Memory: --%QuitDisk usage";
+        QTest::newRow("closed, menu shows") << "11 11 click 3|key Down Return" << true << "en_US" << "Swap usage: 0.0%Memory: --%QuitDisk usage";
         // clang-format on
     }
     void clicks()
@@ -204,10 +169,8 @@ private slots:
                 + tray->contextMenu()->actions().last()->text()
                 + SettingsDialog().findChild<QCheckBox *>("hddUsageCheckBox")->text(),
             "texts");
-        // Mirrored where the language is written right to left: the box's tick on its right.
-        QStyleOptionButton tick;
-        tick.initFrom(window->findChild<QCheckBox *>("cpuUsageCheckBox"));
-        QCOMPARE(window->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &tick).x() > 20,
+        // Mirrored where the language is written right to left, a box's tick on its right.
+        QCOMPARE(window->findChild<QCheckBox *>("cpuUsageCheckBox")->isRightToLeft(),
             languages.startsWith("ar"));
         if (closed) // as by its close button: put away while the icon is in the tray, it runs on
             close(1);
@@ -244,8 +207,7 @@ private slots:
                 QWidgetList { window.data(), tray->contextMenu(), &dialog, &refusal }) {
                 top->show();
                 QVERIFY(QTest::qWaitForWindowExposed(top));
-                const QWidgetList widgets = top->findChildren<QWidget *>() << top;
-                for (const QWidget *widget : widgets) {
+                for (const QWidget *widget : top->findChildren<QWidget *>()) {
                     const QSize need(widget->minimumSizeHint().width(),
                         widget->hasHeightForWidth() ? widget->heightForWidth(widget->width())
                                                     : widget->minimumSizeHint().height());

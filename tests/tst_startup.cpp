@@ -253,9 +253,7 @@ kill $first; wait $first; exit $(($? - 143)))" });
         QVERIFY(signal == -1
             || (monitor->exitStatus() == QProcess::NormalExit && !monitor->exitCode()));
         monitors.removeOne(monitor);
-        QFile file(settings);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(),
+        QCOMPARE(run("cat " + settings).join('\n') + '\n',
             "[General]\navgTempEnabled=false\ncpuFreqEnabled=true\ncpuMaxTempEnabled=false\n"
             "cpuUsageEnabled=true\nhddTempEnabled=false\nmemoryEnabled=true\n"
             "otherTempEnabled=false\nswapEnabled=true\n");
