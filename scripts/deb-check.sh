@@ -120,7 +120,7 @@ tree=$logs/tree
 dpkg-deb -x "$deb" "$tree"
 for file in bin/ostrelo share/icons/hicolor/48x48/apps/ostrelo.png \
     share/icons/hicolor/256x256/apps/ostrelo.png share/icons/hicolor/scalable/apps/ostrelo.svg \
-    share/ostrelo/translations/ostrelo_en.qm \
+    $(cd translations && ls ostrelo_*.ts | sed 's|^\(.*\)\.ts$|share/ostrelo/translations/\1.qm|') \
     share/applications/ostrelo.desktop share/metainfo/io.github.ostrelo.ostrelo.metainfo.xml \
     share/man/man1/ostrelo.1.gz share/doc/ostrelo/copyright share/doc/ostrelo/changelog.Debian.gz; do
     check "contains /usr/$file" test -f "$tree/usr/$file"

@@ -1,11 +1,12 @@
 # Sourced by the measuring scripts, the package's tests and tests/isolate.sh.
-# tray_host_command DIR: the shell command that starts the tray host on $DISPLAY, with its
-# configuration written to DIR/tint2rc. The host is tint2 showing its system tray alone, at the
-# top right, with icons of 24 x 24 pixels: every supported Debian release ships it (17.0.1 in
-# 12, 13 and testing alike). tint2 waits up to 15 s for a window manager to set
-# _NET_NUMBER_OF_DESKTOPS; there is none on these servers, so the command sets it to 1 first.
-# Root window properties last across clients only on an X server started with -noreset.
-tray_host_command() {
+# start_tray_host DIR: the tray host on $DISPLAY, its pid in $tray. TRAY_HOST_COMMAND is the
+# command that started it, one simple command, which starts another on the same server. The host
+# is tint2 showing its system tray alone, at the top right, with icons of 24 x 24 pixels, its
+# configuration in DIR/tint2rc: every supported Debian release ships it (17.0.1 in 12, 13 and
+# testing alike). tint2 waits up to 15 s for a window manager to set _NET_NUMBER_OF_DESKTOPS;
+# there is none on these servers, so this sets it to 1, a root window property that the server
+# keeps once its last client has gone only when started with -noreset.
+start_tray_host() {
     cat >"$1/tint2rc" <<'EOF'
 panel_items = S
 panel_position = top right horizontal
@@ -13,8 +14,10 @@ panel_size = 100% 32
 panel_shrink = 1
 systray_icon_size = 24
 EOF
-    echo "xprop -root -f _NET_NUMBER_OF_DESKTOPS 32c -set _NET_NUMBER_OF_DESKTOPS 1" \
-        "&& exec tint2 -c '$1/tint2rc'"
+    xprop -root -f _NET_NUMBER_OF_DESKTOPS 32c -set _NET_NUMBER_OF_DESKTOPS 1
+    TRAY_HOST_COMMAND="tint2 -c '$1/tint2rc'"
+    sh -c "exec $TRAY_HOST_COMMAND" >/dev/null 2>&1 &
+    tray=$!
 }
 
 # start_desktop DIR gives this shell a private desktop under DIR, its own settings store and
@@ -28,8 +31,7 @@ start_desktop() {
     xvfb=$!
     until [ -s "$1/display" ]; do sleep 0.05; done
     export DISPLAY=":$(cat "$1/display")"
-    sh -c "$(tray_host_command "$1")" >/dev/null 2>&1 &
-    tray=$!
+    start_tray_host "$1"
     sleep 1
 }
 
@@ -88,6 +90,19 @@ tray_watcher() {
 tray_host_up() { tray_watcher IsStatusNotifierHostRegistered | grep -q 'boolean true'; }
 # in_tray PID: the tray holds an item of process PID.
 in_tray() { tray_watcher RegisteredStatusNotifierItems | grep -q "StatusNotifierItem-$1-"; }
+
+# in_panel PID: a window of process PID has been taken into the panel, as its tray takes an icon
+# through the X11 tray protocol (Qt's choice where no StatusNotifierItem host was up at its start).
+in_panel() {
+    for window in $(xdotool search --pid "$1" 2>/dev/null); do
+        while window=$(xwininfo -children -id "$window" 2>/dev/null \
+            | sed -n 's/^ *Parent window id: \(0x[0-9a-f]*\).*/\1/p') && [ "${window:-0x0}" != 0x0 ]; do
+            xprop -id "$window" WM_CLASS 2>/dev/null | grep -q -e '"xfce4-panel"' -e '"wrapper-2.0"' \
+                && return 0
+        done
+    done
+    return 1
+}
 
 # The session's processes that are left (its bus and the services it started among them).
 stop_xfce_session() {

@@ -6,23 +6,35 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusVariant>
 #include <QDir>
 #include <QFileInfo>
+#include <QFocusFrame>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QSettings>
+#include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 const char kRelativeIconPath[] = "../share/icons/hicolor/48x48/apps/ostrelo.png";
 const char kOrganisation[] = "ostrelo";
 const char kApplication[] = "settings";
 const int kRefreshIntervalMs = 1000;
+const char kWatcher[] = "org.kde.StatusNotifierWatcher";
+// Asked only when the window is closed; a watcher that does not answer by then is no tray.
+const int kWatcherTimeoutMs = 2000;
 
 // Where on the screen a press or move happened, as the window system reported it with the event:
 // mapping the event's local position instead would use where Qt thinks the window is, which lags
@@ -141,10 +153,9 @@ void MainWindow::setupUserInterface()
         auto *checkBox = new QCheckBox(tr(item.checkBoxText), this);
         checkBox->setObjectName(item.checkBoxName);
         this->*item.checkBox = checkBox;
-        // Checked before connecting, so building the window runs no handler.
+        // Checked before its handler is connected (below, with its label), so building the window
+        // runs no handler.
         checkBox->setChecked(settings.*item.flag);
-        connect(checkBox, &QCheckBox::toggled, this,
-            [this, &item](bool checked) { setItemEnabled(item, checked); });
         itemsLayout->addWidget(checkBox);
     }
     mainLayout->addWidget(monitorItemsGroup);
@@ -163,9 +174,26 @@ void MainWindow::setupUserInterface()
         label->setStyleSheet(QStringLiteral("font-size: 16px; padding: 5px;"));
         label->setVisible(settings.*item.flag);
         label->setAlignment(Qt::AlignLeft);
+        // Reached with Tab after the boxes, so that a screen reader reads the figure.
+        label->setFocusPolicy(Qt::TabFocus);
         valuesLayout->addWidget(label);
+        // The label as the context: Qt's accessibility takes a box's receivers for what it
+        // controls, and a screen reader goes from the box to the figure by that relation.
+        connect(this->*item.checkBox, &QCheckBox::toggled, label,
+            [this, &item](bool checked) { setItemEnabled(item, checked); });
     }
     mainLayout->addWidget(valuesGroup);
+
+    // A label draws no focus of its own: the style's focus frame, in the palette's text colour,
+    // goes round the figure that has it.
+    auto *focusFrame = new QFocusFrame(valuesGroup);
+    connect(qApp, &QApplication::focusChanged, focusFrame,
+        [valuesGroup, focusFrame](QWidget *, QWidget *now) {
+            focusFrame->setWidget(now && now->parentWidget() == valuesGroup ? now : nullptr);
+        });
+
+    // The tray icon's menu is out of the keyboard's reach, and there may be no tray at all.
+    new QShortcut(QKeySequence::Quit, this, this, &MainWindow::quitApplication);
 }
 
 void MainWindow::setItemEnabled(const MetricItem &item, bool enabled)
@@ -183,9 +211,10 @@ void MainWindow::setItemEnabled(const MetricItem &item, bool enabled)
 
 QString MainWindow::figureText(const MetricItem &item, int decimals) const
 {
+    // In the form of the language the texts speak, which the default locale is.
     if (item.percent)
-        return QString::number(this->*item.percent, 'f', decimals);
-    return QString::number(this->*item.whole);
+        return QLocale().toString(this->*item.percent, 'f', decimals);
+    return QLocale().toString(this->*item.whole);
 }
 
 void MainWindow::startRefreshTimer()
@@ -210,6 +239,14 @@ void MainWindow::updateSystemInfo()
     // Hidden labels are written too, so a label that is switched on never shows a stale figure.
     for (const MetricItem &item : metricItems)
         (this->*item.label)->setText(tr(item.labelFormat).arg(figureText(item, 1)));
+    // A screen reader reads a figure when it takes the focus, and would read it again at every
+    // change of its name while it keeps it: once a second. So the name follows the text only
+    // while the figure does not have the focus.
+    for (const MetricItem &item : metricItems) {
+        QLabel *label = this->*item.label;
+        if (!label->hasFocus() && label->accessibleName() != label->text())
+            label->setAccessibleName(label->text());
+    }
 
     if (floatingWindow && floatingWindow->isVisible())
         updateFloatingWindow();
@@ -253,7 +290,13 @@ int MainWindow::readOtherTemperature()
 
 void MainWindow::createTrayIcon()
 {
-    if (!QSystemTrayIcon::isSystemTrayAvailable())
+    // Qt picks the kind of icon once, when the first is made: a StatusNotifierItem where a host
+    // has registered with the session bus's watcher by then, else a window docked through the X11
+    // tray protocol, which Qt docks into whichever tray appears later and again after a panel
+    // restarts. So the icon is made at once, tray or not: at login the monitor starts before the
+    // panel. Away from X11 only a host that is up now can ever show it.
+    if (QGuiApplication::platformName() != QLatin1String("xcb")
+        && !QSystemTrayIcon::isSystemTrayAvailable())
         return;
 
     trayIcon = new QSystemTrayIcon(this);
@@ -271,11 +314,9 @@ void MainWindow::createTrayIcon()
 
     connect(trayIcon, &QSystemTrayIcon::activated, this, &MainWindow::iconActivated);
     trayIcon->show();
-    // At logout the session manager's Die reaches Qt as a quit, which first asks every window to
-    // close. Ours refuses while the icon is up, and on an XEmbed tray the icon's own window, when
-    // asked after ours, then stays up and holds the quit back. So a quit takes the icon down
-    // first, as "退出" does.
-    QCoreApplication::instance()->installEventFilter(this);
+    // Closing the window ends the program only where no tray shows the icon, which closeEvent
+    // tells at the moment of closing.
+    setAttribute(Qt::WA_QuitOnClose, false);
 }
 
 void MainWindow::updateTrayStatus()
@@ -343,13 +384,42 @@ void MainWindow::bringToFront()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    // With a tray icon to come back through, closing only puts the window away.
-    if (trayIcon && trayIcon->isVisible()) {
-        hide();
-        event->ignore();
-        return;
-    }
+    // Accepted whoever asks: a quit that closes the windows first (the session manager's at logout,
+    // Qt 6's quit()) must never be held back, and on Qt 5 its close is as spontaneous as the
+    // user's. With a tray that shows the icon the window is only put away; without one it could
+    // not be had back, so the program ends.
     QMainWindow::closeEvent(event);
+    if (!trayShowsIcon())
+        QCoreApplication::exit(0);
+}
+
+bool MainWindow::trayShowsIcon() const
+{
+    if (!trayIcon || !trayIcon->isVisible())
+        return false;
+    // Docked through the X11 protocol, the icon has a window of its own while there is a tray.
+    if (trayIcon->geometry().isValid())
+        return true;
+    // A StatusNotifierItem shows while the watcher lists it and a host is registered with it. Qt's
+    // own isSystemTrayAvailable() would open a bus connection that Qt 5 never closes.
+    const QDBusConnection bus = QDBusConnection::sessionBus();
+    const auto property = [&bus](const char *name) {
+        QDBusMessage get = QDBusMessage::createMethodCall(QLatin1String(kWatcher),
+            QStringLiteral("/StatusNotifierWatcher"),
+            QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+        get << QLatin1String(kWatcher) << QLatin1String(name);
+        const QDBusMessage reply = bus.call(get, QDBus::Block, kWatcherTimeoutMs);
+        return reply.arguments().value(0).value<QDBusVariant>().variant();
+    };
+    if (!bus.isConnected() || !property("IsStatusNotifierHostRegistered").toBool())
+        return false;
+    // Qt 5 names its item after a bus name of its own, Qt 6 after its connection: both belong to
+    // this process.
+    const QStringList items = property("RegisteredStatusNotifierItems").toStringList();
+    return std::any_of(items.cbegin(), items.cend(), [&bus](const QString &item) {
+        return bus.interface()->servicePid(item.section(QLatin1Char('/'), 0, 0)).value()
+            == QCoreApplication::applicationPid();
+    });
 }
 
 void MainWindow::createFloatingWindow()
@@ -402,17 +472,15 @@ void MainWindow::updateFloatingWindow()
     }
 
     // Every figure, enabled or not, with two decimals; memory and swap come last.
-    floatingWindow->setToolTip(tr("CPU: %1%\nCPU Freq: %2 MHz\nCPU Max Temp: %3°C\n"
-                                  "Avg Temp: %4°C\nHDD Temp: %5°C\nOther Temp: %6°C\n"
-                                  "内存: %7%\nSwap: %8%")
-                                   .arg(QString::number(cpuUsage, 'f', 2))
-                                   .arg(cpuFreq)
-                                   .arg(cpuMaxTemp)
-                                   .arg(avgTemp)
-                                   .arg(hddTemp)
-                                   .arg(otherTemp)
-                                   .arg(QString::number(memoryUsage, 'f', 2))
-                                   .arg(QString::number(swapUsage, 'f', 2)));
+    const QLocale locale;
+    floatingWindow->setToolTip(
+        tr("CPU: %1%\nCPU Freq: %2 MHz\nCPU Max Temp: %3°C\n"
+           "Avg Temp: %4°C\nHDD Temp: %5°C\nOther Temp: %6°C\n"
+           "内存: %7%\nSwap: %8%")
+            .arg(locale.toString(cpuUsage, 'f', 2), locale.toString(cpuFreq),
+                locale.toString(cpuMaxTemp), locale.toString(avgTemp), locale.toString(hddTemp),
+                locale.toString(otherTemp), locale.toString(memoryUsage, 'f', 2),
+                locale.toString(swapUsage, 'f', 2)));
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
@@ -421,8 +489,6 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     static QPoint floatingDragPosition;
     static bool floatingDragging = false;
 
-    if (event->type() == QEvent::Quit && watched == QCoreApplication::instance() && trayIcon)
-        trayIcon->hide();
     if (!floatingWindow || watched != floatingWindow)
         return QMainWindow::eventFilter(watched, event);
 

@@ -76,6 +76,7 @@ private:
     void createTrayIcon();
     void startRefreshTimer();
     void updateTrayStatus();
+    bool trayShowsIcon() const;
     void refreshTrayImage();
 
     double readCpuUsage();

@@ -2,8 +2,7 @@
 # Runs one test in a world of its own: an environment of nothing but PATH and what the test is
 # given, a fresh settings store (XDG_CONFIG_HOME), HOME, TMPDIR and runtime directory, a UTF-8
 # locale, no session bus, no GL integration and, for the tray kind, a private X server with a
-# tray host. TRAY_HOST_COMMAND is the shell command that started the host there (a test may start
-# it again), TRAY_HOST its pid.
+# tray host, $TRAY_HOST, started by the shell command $TRAY_HOST_COMMAND.
 #   isolate.sh offscreen|tray COMMAND [ARGS...]
 # In the sanitized build, any AddressSanitizer or LeakSanitizer report of any of its processes
 # (the monitors it starts included, those of a second account too) fails the test: leaks show
@@ -27,18 +26,19 @@ trap 'kill ${pids:-} 2>/dev/null; wait; rm -rf "$scratch"' EXIT
 trap 'exit 130' INT TERM
 
 if [ "$1" = tray ]; then
-    # -displayfd lets the server pick a free display number, so tests can run side by side.
-    Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" 2>"$scratch/xvfb.log" &
+    # -displayfd lets the server pick a free display number, so tests can run side by side. 96
+    # dpi, what Xorg reports unless told otherwise: where no Xft.dpi is set, Qt 5 scales the
+    # monitor by the server's resolution, and Xvfb's own 100 would scale it by 1.04. -noreset
+    # keeps the root window's properties when the last client leaves (see scripts/desktop.sh).
+    Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -dpi 96 -nolisten tcp 3>"$scratch/display" 2>"$scratch/xvfb.log" &
     pids=$!
     for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.1; done
     [ -s "$scratch/display" ] || { cat "$scratch/xvfb.log" >&2; exit 1; }
     # The swap reader's lines, three a second from every monitor, are not what these tests read.
     export DISPLAY=":$(cat "$scratch/display")" QT_QPA_PLATFORM=xcb \
         QT_LOGGING_RULES="default.info=false;default.warning=false"
-    . "$(dirname "$0")/../scripts/desktop.sh"
-    export TRAY_HOST_COMMAND="$(tray_host_command "$scratch")"
-    sh -c "$TRAY_HOST_COMMAND" >/dev/null 2>&1 &
-    export TRAY_HOST=$! && pids="$! $pids"
+    . "$(dirname "$0")/../scripts/desktop.sh" && start_tray_host "$scratch"
+    export TRAY_HOST_COMMAND TRAY_HOST=$tray && pids="$tray $pids"
 fi
 shift
 "$@"

@@ -10,21 +10,20 @@ class tst_CollapsiblePanel : public QObject
 private slots:
     void content_data()
     {
-        QTest::addColumn<int>("clicks"); // on the title
-        QTest::newRow("one click: collapsed") << 1;
-        QTest::newRow("two clicks: expanded again") << 2;
+        QTest::addColumn<bool>("collapsed"); // by one click on the title, or expanded by a second
+        QTest::newRow("one click: collapsed") << true;
+        QTest::newRow("two clicks: expanded again") << false;
     }
     void content()
     {
-        QFETCH(int, clicks);
-        const bool collapsed = clicks == 1;
+        QFETCH(bool, collapsed);
         QPointer<QLabel> first = new QLabel("first");
         CollapsiblePanel panel("传感器", first);
         panel.show();
         auto *toggle = panel.findChild<QPushButton *>("toggleButton");
         QWidget *frame = panel.findChild<QFrame *>("contentFrame");
         QVERIFY(toggle->isVisible() && first->isVisible()); // both laid out
-        for (int i = 0; i < clicks; ++i)
+        for (int clicks = collapsed ? 1 : 2; clicks > 0; --clicks)
             QTest::mouseClick(toggle, Qt::LeftButton);
         QVERIFY(panel.isCollapsed() == collapsed && first->isHidden() == collapsed);
         // Replaced, it stays alive as a hidden child of the frame, out of its layout and the state;

@@ -1,5 +1,6 @@
 // The main window on the private X server and tray host of isolate.sh; tray clicks are real X
 // input from xdotool on the icon that the tray host has docked.
+#include "language.h"
 #include "mainwindow.h"
 #include "settingsdialog.h"
 #include "xserver.h"
@@ -21,13 +22,12 @@ static QStringList labels(const QWidget *parent)
     return texts;
 }
 
-// Sends a mouse event as the window system would; true when it was consumed on the way.
-static bool mouse(QWidget *target, QEvent::Type type, Qt::MouseButtons buttons, const QPoint &at)
+// Sends a mouse event as the window system would.
+static void mouse(QWidget *target, QEvent::Type type, Qt::MouseButtons buttons, const QPoint &at)
 {
     const auto button = type == QEvent::MouseMove ? Qt::NoButton : Qt::MouseButton(int(buttons));
     QMouseEvent event(type, target->mapFromGlobal(at), at, button, buttons, Qt::NoModifier);
     QCoreApplication::sendEvent(target, &event);
-    return event.isAccepted();
 }
 
 class tst_MainWindow : public QObject
@@ -38,22 +38,27 @@ class tst_MainWindow : public QObject
     QSystemTrayIcon *tray = nullptr;
     QWidget *overlay = nullptr;
     QString icon; // the docked tray icon's X window
-    QTranslator catalogue; // installed, empty but for the language a row loads
+    QScopedPointer<Language> language;
 
-    // A shown window on a fixture tree, its tray icon docked.
-    void open(const QString &tree = "no-sources", const QString &language = "C")
+    // A shown window on a fixture tree, in the first language of a list that the program speaks.
+    void open(const QString &tree = "no-sources", const QString &languages = "C")
     {
-        // Where the program looks; where the language has no catalogue (C, zh_CN), the failed load
-        // leaves it empty.
-        (void)catalogue.load(QLocale(language), "ostrelo", "_",
-            QFileInfo(qgetenv("OSTRELO_BINARY")).path() + "/../share/ostrelo/translations");
+        language.reset(new Language(languages.split(':')));
         window.reset(new MainWindow(nullptr, QFINDTESTDATA("fixtures/" + tree)));
         for (QWidget *widget : QApplication::topLevelWidgets())
             overlay = widget->windowType() == Qt::ToolTip ? widget : overlay;
         tray = window->findChild<QSystemTrayIcon *>();
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.data()));
-        QTRY_VERIFY_WITH_TIMEOUT(!tray || !(icon = dockedIcon("tst_mainwindow")).isEmpty(), 10000);
+    }
+
+    // Closes the window as its close button does, through its QWindow, in the event loop, and
+    // expects it to end with the status: 1 while the program runs on after half a second.
+    void close(int status)
+    {
+        QTimer::singleShot(0, window.data(), [this] { window->windowHandle()->close(); });
+        QTimer::singleShot(status ? 500 : 10000, qApp, [] { QCoreApplication::exit(1); });
+        QVERIFY(QApplication::exec() == status && window->isHidden());
     }
 
 private slots:
@@ -61,10 +66,12 @@ private slots:
     {
         QTRY_VERIFY_WITH_TIMEOUT(QSystemTrayIcon::isSystemTrayAvailable(), 10000);
         qRegisterMetaType<QSystemTrayIcon::ActivationReason>();
-        QCoreApplication::installTranslator(&catalogue);
         qputenv("PATH", QFINDTESTDATA("bin-canned").toLocal8Bit() + ':' + qgetenv("PATH"));
         qputenv("SMARTCTL_CANNED", QFINDTESTDATA("fixtures/smartctl/hdd.txt").toLocal8Bit());
         QVERIFY(QDir().mkpath(QFileInfo(MainWindow::iconFilePath()).path()));
+        // The catalogues where the program looks for them, beside this test's own bin/.
+        QFile::link(QFileInfo(qgetenv("OSTRELO_BINARY")).path() + "/../share/ostrelo",
+            QCoreApplication::applicationDirPath() + "/../share/ostrelo");
         QFile::remove(MainWindow::iconFilePath());
         QVERIFY(QFile::copy(QFINDTESTDATA("../data/ostrelo.png"), MainWindow::iconFilePath()));
     }
@@ -74,7 +81,7 @@ private slots:
         QTRY_VERIFY(dockedIcon("tst_mainwindow").isEmpty());
     }
 
-    // Every pass writes every label, hidden ones too, and every figure the tray and overlay show.
+    // Every pass writes every label, hidden ones too, and every figure the tray shows.
     void passes()
     {
         // As edited by hand: any value but false, "false", "0" or "" ticks; missing keys default.
@@ -93,24 +100,31 @@ private slots:
                 "其他硬件温度: 50°C" }));
         QCOMPARE(
             tray->toolTip(), "系统资源监控\n内存: 23.6%\nCPU Freq: 1397 MHz\nOther Temp: 50°C");
+        // Tab goes on from the last box to the first figure shown, which is framed and read with
+        // its value; a screen reader goes from each box to the figure it controls.
+        QCheckBox *last = window->findChild<QCheckBox *>("otherTempCheckBox");
+        last->setFocus();
+        run("xdotool windowfocus --sync " + QString::number(window->winId()) + " key Tab");
+        QTRY_COMPARE(window->findChild<QFocusFrame *>()->widget(), window->focusWidget());
+        const auto accessible = &QAccessible::queryAccessibleInterface;
+        QCOMPARE(accessible(window->focusWidget())->text(QAccessible::Name), "内存使用率: 23.6%");
+        QCOMPARE(accessible(last)->relations(QAccessible::Controlled).constFirst().first->object(),
+            window->findChild<QLabel *>("otherTempLabel"));
         // 20 pixels inside the 1024 x 768 screen's corner, and left alone while hidden.
-        QCOMPARE(overlay->geometry(), QRect(754, 568, 250, 180));
-        QVERIFY(overlay->isHidden() && labels(overlay).at(8) == "Other Temp: --°C");
+        QVERIFY(overlay->isHidden() && overlay->geometry() == QRect(754, 568, 250, 180));
         window->findChild<QCheckBox *>("swapCheckBox")->click();
         window->findChild<QCheckBox *>("memoryCheckBox")->click();
-        overlay->show();
-        window->findChild<QCheckBox *>("otherTempCheckBox")->click();
         QCOMPARE(labels(values).mid(1, 3),
             QStringList({ "(内存使用率: 23.6%)", "Swap使用率: 0.1%", "CPU频率: 1397 MHz" }));
-        QCOMPARE(labels(overlay),
-            QStringList({ "系统资源监控", "(CPU: 0.0%)", "(内存: 23.6%)", "Swap: 0.1%",
-                "CPU Freq: 1397 MHz", "(CPU Max Temp: 53°C)", "(Avg Temp: 42°C)",
-                "(HDD Temp: 36°C)", "(Other Temp: 50°C)" }));
-        // Every figure, switched off or not, with two decimals.
-        QCOMPARE(overlay->toolTip(),
-            "CPU: 0.00%\nCPU Freq: 1397 MHz\nCPU Max Temp: 53°C\nAvg Temp: 42°C\n"
-            "HDD Temp: 36°C\nOther Temp: 50°C\n内存: 23.55%\nSwap: 0.13%");
-        QCOMPARE(tray->toolTip(), "系统资源监控\nSwap: 0.1%\nCPU Freq: 1397 MHz");
+        QCOMPARE(tray->toolTip(), "系统资源监控\nSwap: 0.1%\nCPU Freq: 1397 MHz\nOther Temp: 50°C");
+        // The window follows the left button alone.
+        const QPoint from = window->pos();
+        mouse(window.data(), QEvent::MouseButtonPress, Qt::LeftButton, from + QPoint(9, 9));
+        mouse(window.data(), QEvent::MouseButtonPress, Qt::RightButton, from + QPoint(40, 30));
+        mouse(window.data(), QEvent::MouseMove, Qt::LeftButton, from + QPoint(39, 59));
+        QCOMPARE(window->pos(), from + QPoint(30, 50));
+        mouse(window.data(), QEvent::MouseMove, Qt::RightButton, from);
+        QCOMPARE(window->pos(), from + QPoint(30, 50));
 
         // The tray shows the icon file as it is now: a click runs a pass at once, the timer too.
         QVERIFY(!tray->icon().isNull() && QFile::remove(MainWindow::iconFilePath()));
@@ -124,33 +138,6 @@ private slots:
         QCOMPARE(tray->icon().cacheKey(), image);
     }
 
-    void drags()
-    {
-        open();
-        overlay->show();
-        const QPoint start = overlay->pos(), grip = start + QPoint(40, 30);
-        // No drag without a left press on the overlay; a right press is left to the overlay.
-        QVERIFY(!mouse(overlay, QEvent::MouseButtonPress, Qt::RightButton, grip));
-        mouse(overlay, QEvent::MouseMove, Qt::LeftButton, grip + QPoint(9, 9));
-        QCOMPARE(overlay->pos(), start);
-        QVERIFY(mouse(overlay, QEvent::MouseButtonPress, Qt::LeftButton, grip));
-        QVERIFY(!mouse(overlay, QEvent::MouseMove, Qt::RightButton, grip));
-        QVERIFY(mouse(overlay, QEvent::MouseMove, Qt::LeftButton, grip - start));
-        QCOMPARE(overlay->pos(), QPoint(0, 0));
-        // Any release, the right button's too, ends the drag.
-        QVERIFY(mouse(overlay, QEvent::MouseButtonRelease, Qt::RightButton, grip));
-        mouse(overlay, QEvent::MouseMove, Qt::LeftButton, grip);
-        QCOMPARE(overlay->pos(), QPoint(0, 0));
-        // The main window follows the left button alone.
-        const QPoint from = window->pos();
-        mouse(window.data(), QEvent::MouseButtonPress, Qt::LeftButton, from + QPoint(9, 9));
-        mouse(window.data(), QEvent::MouseButtonPress, Qt::RightButton, from + grip);
-        mouse(window.data(), QEvent::MouseMove, Qt::LeftButton, from + QPoint(39, 59));
-        QCOMPARE(window->pos(), from + QPoint(30, 50));
-        mouse(window.data(), QEvent::MouseMove, Qt::RightButton, from);
-        QCOMPARE(window->pos(), from + QPoint(30, 50));
-    }
-
     void clicks_data()
     {
         // On X11 Qt reports a double click as a Trigger for its first press and a DoubleClick for
@@ -162,34 +149,35 @@ private slots:
         // Rows named "closed, ..." close the window to the tray before the click.
         QTest::addColumn<QString>("click"); // xdotool's, then the keys for the menu, if any
         QTest::addColumn<bool>("visible");
-        QTest::addColumn<QString>("language"); // of the catalogue, which every surface speaks
-        QTest::newRow("closed, single click shows") << "4 11 click 1" << true << "zh_CN";
-        QTest::newRow("single click hides") << "18 11 click 1" << false << "C";
-        QTest::newRow("middle click") << "11 11 click 2" << true << "C";
-        QTest::newRow("double click") << "11 11 click --repeat 2 --delay 100 1" << false << "C";
-        QTest::newRow("closed, menu shows") << "11 11 click 3|key Down Return" << true << "en_US";
+        QTest::addColumn<QString>("languages"); // the user's, in order: every surface speaks one
+        QTest::addColumn<QString>("texts"); // of the tray tooltip, overlay, tray menu and dialog
+        // clang-format off
+        QTest::newRow("closed, single click shows") << "4 11 click 1" << true << "de_DE" << "Auslagerungsspeicher: 0,0 %Speicher: -- %BeendenFestplattenbelegung";
+        QTest::newRow("single click hides") << "18 11 click 1" << false << "ar_EG" << "استخدام مساحة التبديل: ٠٫٠٪الذاكرة: --٪إنهاءاستخدام القرص";
+        QTest::newRow("middle click") << "11 11 click 2" << true << "zh_CN:en" << "Swap使用率: 0.0%内存: --%退出硬盘使用率";
+        QTest::newRow("double click") << "11 11 click --repeat 2 --delay 100 1" << false << "fi_FI" << "Swap usage: 0.0%Memory: --%QuitDisk usage";
+        QTest::newRow("closed, menu shows") << "11 11 click 3|key Down Return" << true << "en_US" << "Swap usage: 0.0%Memory: --%QuitDisk usage";
+        // clang-format on
     }
     void clicks()
     {
         const bool closed = QByteArray(QTest::currentDataTag()).startsWith("closed");
         QFETCH(QString, click);
         QFETCH(bool, visible);
-        QFETCH(QString, language);
-        open("no-sources", language);
-        // Each surface in the row's language: the window, the overlay, the tray menu, the dialog.
-        QCOMPARE(window->findChild<QLabel *>("cpuFreqLabel")->text()
+        QFETCH(QString, languages);
+        open("no-sources", languages);
+        QTEST(window->findChildren<QGroupBox *>().at(1)->findChildren<QLabel *>().at(2)->text()
                 + overlay->findChildren<QLabel *>().at(2)->text()
                 + tray->contextMenu()->actions().last()->text()
                 + SettingsDialog().findChild<QCheckBox *>("hddUsageCheckBox")->text(),
-            language == "en_US" ? "CPU frequency: 0 MHzMemory: --%QuitDisk usage"
-                                : "CPU频率: 0 MHz内存: --%退出硬盘使用率");
-        if (closed) {
-            // With the icon visible a close only hides: the event is ignored, the program runs on.
-            QSignalSpy lastClosed(qApp, &QGuiApplication::lastWindowClosed);
-            QVERIFY(!window->close());
-            QVERIFY(window->isHidden() && tray->isVisible() && lastClosed.isEmpty());
-        }
+            "texts");
+        // Mirrored where the language is written right to left, a box's tick on its right.
+        QCOMPARE(window->findChild<QCheckBox *>("cpuUsageCheckBox")->isRightToLeft(),
+            languages.startsWith("ar"));
+        if (closed) // as by its close button: put away while the icon is in the tray, it runs on
+            close(1);
         QSignalSpy activated(tray, &QSystemTrayIcon::activated);
+        QTRY_VERIFY_WITH_TIMEOUT(!(icon = dockedIcon("tst_mainwindow")).isEmpty(), 10000);
         run("xdotool mousemove --window " + icon + ' ' + click.section('|', 0, 0));
         QTRY_COMPARE(activated.size(), click.contains("repeat 2") ? 2 : 1);
         if (click.contains('|')) {
@@ -201,17 +189,48 @@ private slots:
             QTRY_VERIFY(window->isActiveWindow()); // itself gives the input focus
     }
 
-    // Last: it ends the tray host.
+    // In every language every text shows whole, at the default size and font: the window with all
+    // eight boxes ticked, the tray menu, the dialog and the refusal box.
+    void fits()
+    {
+        QStringList files
+            = QDir(QCoreApplication::applicationDirPath() + "/../share/ostrelo/translations")
+                  .entryList({ "*.qm" });
+        for (const QString &file : files << "ostrelo_C.qm") {
+            open("laptop", file.mid(8).chopped(3));
+            for (QCheckBox *box : window->findChildren<QCheckBox *>())
+                box->setChecked(true);
+            SettingsDialog dialog;
+            QMessageBox refusal(QMessageBox::Information,
+                QCoreApplication::translate("main", "提示"),
+                QCoreApplication::translate("main", "程序已经运行,请点击托盘图标打开主界面"),
+                QMessageBox::Ok);
+            for (QWidget *top :
+                QWidgetList { window.data(), tray->contextMenu(), &dialog, &refusal }) {
+                top->show();
+                QVERIFY(QTest::qWaitForWindowExposed(top));
+                for (const QWidget *widget : top->findChildren<QWidget *>()) {
+                    const QSize need(widget->minimumSizeHint().width(),
+                        widget->hasHeightForWidth() ? widget->heightForWidth(widget->width())
+                                                    : widget->minimumSizeHint().height());
+                    QVERIFY2(
+                        !widget->isVisible() || widget->size().expandedTo(need) == widget->size(),
+                        qPrintable(file + ": " + widget->metaObject()->className()));
+                }
+            }
+        }
+    }
+
+    // Last: it ends the tray host. The icon is made all the same, to dock when a tray comes, and
+    // its tooltip kept current meanwhile; closing the window ends the program.
     void closeWithoutTrayEndsProgram()
     {
         ::kill(qEnvironmentVariableIntValue("TRAY_HOST"), SIGTERM);
         QTRY_VERIFY(!QSystemTrayIcon::isSystemTrayAvailable());
         open();
-        QVERIFY(!tray);
-        // Closing the last window ends the event loop; the guard timer fails the test otherwise.
-        QTimer::singleShot(0, window.data(), &QWidget::close);
-        QTimer::singleShot(10000, qApp, [] { QCoreApplication::exit(1); });
-        QCOMPARE(QApplication::exec(), 0);
+        window->findChild<QCheckBox *>("swapCheckBox")->click();
+        QVERIFY(tray->toolTip().startsWith("系统资源监控\nCPU: 0.0%\n内存: 0.0%\nCPU Freq"));
+        close(0);
     }
 };
 
