@@ -10,8 +10,6 @@
 
 #include <csignal>
 
-Q_DECLARE_METATYPE(QSystemTrayIcon::ActivationReason) // for the spy on activations
-
 // The labels of the value group or the overlay in display order, a hidden one in parentheses.
 static QStringList labels(const QWidget *parent)
 {
@@ -65,7 +63,6 @@ private slots:
     void initTestCase()
     {
         QTRY_VERIFY_WITH_TIMEOUT(QSystemTrayIcon::isSystemTrayAvailable(), 10000);
-        qRegisterMetaType<QSystemTrayIcon::ActivationReason>();
         qputenv("PATH", QFINDTESTDATA("bin-canned").toLocal8Bit() + ':' + qgetenv("PATH"));
         qputenv("SMARTCTL_CANNED", QFINDTESTDATA("fixtures/smartctl/hdd.txt").toLocal8Bit());
         QVERIFY(QDir().mkpath(QFileInfo(MainWindow::iconFilePath()).path()));
