@@ -33,7 +33,7 @@ RUN_PACKAGES := cmake g++ make $(QT_PACKAGES) fonts-wqy-microhei smartmontools
 # libFuzzer is clang's, in the release's own version; llvm puts llvm-symbolizer on PATH, where the
 # sanitizers look for it, for readable stacks in a fuzzer's report.
 FUZZ_PACKAGES := cmake make $(QT_PACKAGES) clang libclang-rt-dev llvm
-TEST_PACKAGES := $(RUN_PACKAGES) xvfb xauth x11-utils trayer xdotool procps $(FUZZ_PACKAGES)
+TEST_PACKAGES := $(RUN_PACKAGES) xvfb xauth x11-utils tint2 xdotool procps $(FUZZ_PACKAGES)
 
 # The fuzz target alone, with clang: the rest of the program is not built in FUZZ_DIR. It runs
 # for $(1) seconds on the test fixtures as seeds; its corpus grows across runs in FUZZ_DIR/corpus,

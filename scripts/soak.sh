@@ -40,8 +40,8 @@ soak() {
         at_end=$(rss $monitor)
         in_flight=$(smartctl_children $monitor)
         zombies=$(zombie_children $monitor)
-        # Our icon is the only one in the tray: click the middle of trayer's panel.
-        panel=$(xdotool search --onlyvisible --class trayer | head -1)
+        # Our icon is the only one in the tray: click the middle of tint2's panel.
+        panel=$(xdotool search --onlyvisible --class '^tint2$' | head -1)
         eval "$(xdotool getwindowgeometry --shell "$panel")"
         click_icon() { xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 1; }
         # A pass may hold the event loop for up to 3 s while smartctl hangs: wait for the answer.

@@ -28,19 +28,17 @@ trap 'exit 130' INT TERM
 if [ "$1" = tray ]; then
     # -displayfd lets the server pick a free display number, so tests can run side by side. 96
     # dpi, what Xorg reports unless told otherwise: where no Xft.dpi is set, Qt 5 scales the
-    # monitor by the server's resolution, and Xvfb's own 100 would scale it by 1.04.
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp 3>"$scratch/display" 2>"$scratch/xvfb.log" &
+    # monitor by the server's resolution, and Xvfb's own 100 would scale it by 1.04. -noreset
+    # keeps the root window's properties when the last client leaves (see scripts/desktop.sh).
+    Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -dpi 96 -nolisten tcp 3>"$scratch/display" 2>"$scratch/xvfb.log" &
     pids=$!
     for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.1; done
     [ -s "$scratch/display" ] || { cat "$scratch/xvfb.log" >&2; exit 1; }
     # The swap reader's lines, three a second from every monitor, are not what these tests read.
     export DISPLAY=":$(cat "$scratch/display")" QT_QPA_PLATFORM=xcb \
         QT_LOGGING_RULES="default.info=false;default.warning=false"
-    export TRAY_HOST_COMMAND="trayer --edge top --align right --widthtype request --height 32 \
---expand true --transparent false --tint 0x404040"
-    sh -c "exec $TRAY_HOST_COMMAND" >/dev/null 2>&1 &
-    export TRAY_HOST=$!
-    pids="$! $pids"
+    . "$(dirname "$0")/../scripts/desktop.sh" && start_tray_host "$scratch"
+    export TRAY_HOST_COMMAND TRAY_HOST=$tray && pids="$tray $pids"
 fi
 shift
 "$@"

@@ -212,7 +212,7 @@ kill $first; wait $first; exit $(($? - 143)))" });
         const QByteArray display = qgetenv("DISPLAY");
         QProcess server;
         if (signal == -1) {
-            server.start("Xvfb", { "-displayfd", "1", "-nolisten", "tcp" });
+            server.start("Xvfb", { "-displayfd", "1", "-noreset", "-nolisten", "tcp" });
             QVERIFY(server.waitForReadyRead(10000));
             qputenv("DISPLAY", ':' + server.readAll().trimmed());
         }
