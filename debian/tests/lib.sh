@@ -38,6 +38,18 @@ tick_cpu_frequency() { # WINDOW XDOTOOL-COMMAND
     check "the CPU frequency box is ticked from the keyboard" until_true grew "$1"
 }
 grew() { [ "$(xdotool getwindowgeometry "$1")" != "$before" ]; }
+# In an Xfce session the window is the window manager's frame's child, no longer a top level.
+session_window() { xdotool search --onlyvisible --name '^Ostrelo$' 2>/dev/null | head -n 1; }
+# closes_to_tray: Alt+F4, which xfwm4 turns into the close request of a window's close button,
+# puts the window away while the panel's tray shows the icon, and the monitor runs on.
+closes_to_tray() {
+    xdotool windowactivate --sync "$(session_window)" key alt+F4
+    check "Alt+F4 puts the window away" until_true put_away
+    sleep 2
+    check "and the monitor runs on" running
+}
+put_away() { [ -z "$(session_window)" ]; }
+running() { ! exited; }
 finish() {
     [ -n "$monitor" ] && kill -KILL "$monitor" 2>/dev/null
     for pid in $tray $xvfb $weston; do kill "$pid" 2>/dev/null; done
