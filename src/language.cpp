@@ -46,14 +46,15 @@ Language::Language(const QStringList &uiLanguages)
     const bool translated = translator.load(catalogueFile(language));
     if (translated)
         QCoreApplication::installTranslator(&translator);
-        // Qt's own texts (the box's OK button) in the same language, from Qt's catalogues where the
-        // system has them, as in every other Qt program of the desktop.
+
 #if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
     // Qt 6 deprecates location() for path(), which Qt 5 does not have.
     const QString qtCatalogues = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
 #else
     const QString qtCatalogues = QLibraryInfo::location(QLibraryInfo::TranslationsPath);
 #endif
+    // Qt's own texts (the box's OK button) in the same language, from Qt's catalogues where the
+    // system has them, as in every other Qt program of the desktop.
     if (qtTranslator.load(language, QStringLiteral("qtbase"), QStringLiteral("_"), qtCatalogues))
         QCoreApplication::installTranslator(&qtTranslator);
 
